@@ -1,0 +1,7 @@
+#include "records/globals.h"
+
+Globals &glo()
+{
+    static Globals instance;
+    return instance;
+}
