@@ -203,10 +203,10 @@ QByteArray newLineEnding(const std::vector<Line> &lines)
 #endif
 }
 
-IniResult saveAtomically(const QString &path, const QByteArray &data)
+Result saveAtomically(const QString &path, const QByteArray &data)
 {
     const auto failed = [&path](const QString &why) {
-        return IniResult::failed(QStringLiteral("The file %1 could not be written: %2").arg(path, why));
+        return Result::failure(QStringLiteral("The file %1 could not be written: %2").arg(path, why));
     };
     QSaveFile file(path);
     file.setDirectWriteFallback(false); // never overwrite in place
@@ -237,7 +237,7 @@ IniResult saveAtomically(const QString &path, const QByteArray &data)
         ::close(dir);
     }
 #endif
-    return IniResult::done();
+    return Result::success();
 }
 
 } // namespace
@@ -255,24 +255,24 @@ bool IniFile::contains(const QString &section, const QString &key) const
     return findKey(c, section, key) != nullptr;
 }
 
-IniResult IniFile::write(const QString &section, const QString &key, const QString &value) const
+Result IniFile::write(const QString &section, const QString &key, const QString &value) const
 {
     return update(section, {{key, value}});
 }
 
-IniResult IniFile::remove(const QString &section, const QString &key) const
+Result IniFile::remove(const QString &section, const QString &key) const
 {
     return update(section, {{key, std::nullopt}});
 }
 
-IniResult IniFile::update(const QString &section, const std::vector<Change> &changes) const
+Result IniFile::update(const QString &section, const std::vector<Change> &changes) const
 {
     for (const Change &change : changes) {
         const QString problem = invalidName(section, change.key);
         if (!problem.isEmpty())
-            return IniResult::failed(problem);
+            return Result::failure(problem);
         if (change.value && (hasLineBreakOrNul(*change.value) || !change.value->isValidUtf16()))
-            return IniResult::failed(
+            return Result::failure(
                 QStringLiteral("The value of %1 cannot be stored: it holds a line break or a control character.")
                     .arg(change.key));
     }
@@ -280,7 +280,7 @@ IniResult IniFile::update(const QString &section, const std::vector<Change> &cha
     QMutexLocker lock(&g_writeLock);
     Content c = load(m_path);
     if (!c.readable)
-        return IniResult::failed(
+        return Result::failure(
             QStringLiteral("The file %1 was left unchanged because it could not be read: %2").arg(m_path, c.problem));
 
     std::vector<Line> &lines = c.lines;
@@ -330,8 +330,8 @@ IniResult IniFile::update(const QString &section, const std::vector<Change> &cha
     for (const Line &l : lines)
         data += l.bytes + l.ending;
     if (c.exists && data == c.original)
-        return IniResult::done();
+        return Result::success();
     if (!c.exists && data.isEmpty())
-        return IniResult::done();
+        return Result::success();
     return saveAtomically(m_path, data);
 }

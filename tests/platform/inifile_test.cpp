@@ -145,9 +145,9 @@ TEST_F(IniFileTest, RefusedChangesSaySoAndLeaveTheFileAlone)
         {"De]faults", "TipFlag", "1", "\"De]faults\" cannot be the name of a section."},
     };
     for (const Case &c : cases) {
-        const IniResult r = m_ini.write(c.section, c.key, c.value);
-        EXPECT_FALSE(r.ok) << c.key.toStdString();
-        EXPECT_EQ(r.message, c.message);
+        const Result r = m_ini.write(c.section, c.key, c.value);
+        EXPECT_FALSE(r.ok()) << c.key.toStdString();
+        EXPECT_EQ(r.message(), c.message);
     }
     EXPECT_EQ(contents(m_path), "[Defaults]\nTipFlag=1\n");
 }
@@ -156,9 +156,9 @@ TEST_F(IniFileTest, AFolderInPlaceOfTheFile)
 {
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("Browse.ini")));
     EXPECT_EQ(m_ini.read(QStringLiteral("Main"), QStringLiteral("Maximize")), "");
-    const IniResult r = m_ini.write(QStringLiteral("Main"), QStringLiteral("Maximize"), QStringLiteral("No"));
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message, QStringLiteral("The file %1 was left unchanged because it could not be read: it is a folder")
+    const Result r = m_ini.write(QStringLiteral("Main"), QStringLiteral("Maximize"), QStringLiteral("No"));
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.message(), QStringLiteral("The file %1 was left unchanged because it could not be read: it is a folder")
                              .arg(m_path));
 }
 
@@ -175,13 +175,13 @@ TEST_F(IniFileTest, AFailedWriteLeavesTheOldFileWhole)
     rlimit small = saved;
     small.rlim_cur = 1024;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const IniResult r = m_ini.write(QStringLiteral("BrowseBrews"), QStringLiteral("SRCF?Browse:1"), QString(4096, 'x'));
+    const Result r = m_ini.write(QStringLiteral("BrowseBrews"), QStringLiteral("SRCF?Browse:1"), QString(4096, 'x'));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
 
-    EXPECT_FALSE(r.ok);
-    EXPECT_TRUE(r.message.startsWith(QStringLiteral("The file %1 could not be written: ").arg(m_path)))
-        << r.message.toStdString();
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(r.message().startsWith(QStringLiteral("The file %1 could not be written: ").arg(m_path)))
+        << r.message().toStdString();
     EXPECT_EQ(contents(m_path), before);
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Browse.ini")});
 
