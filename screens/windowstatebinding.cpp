@@ -12,7 +12,7 @@ namespace {
 struct Backing
 {
     WindowStateBinding::Load load = [](const QString &) { return WindowPlacement{}; };
-    WindowStateBinding::Store store = [](const QString &, const WindowPlacement &) {};
+    WindowStateBinding::Store store = [](const QString &, const WindowPlacement &, bool) {};
 };
 
 Backing &backing()
@@ -35,7 +35,8 @@ public:
     void store()
     {
         if (m_window)
-            backing().store(m_procedure, WindowStateBinding::placementOf(m_window, m_sizing));
+            backing().store(m_procedure, WindowStateBinding::placementOf(m_window, m_sizing),
+                            m_sizing == WindowStateBinding::Resizable);
     }
 
 protected:
@@ -73,8 +74,11 @@ bool onSomeScreen(const QWidget *window, const QPoint &pos)
 
 void WindowStateBinding::setStore(Load load, Store store)
 {
-    backing().load = std::move(load);
-    backing().store = std::move(store);
+    backing() = Backing{}; // nothing kept unless both are given
+    if (load && store) {
+        backing().load = std::move(load);
+        backing().store = std::move(store);
+    }
 }
 
 void WindowStateBinding::bind(QWidget *window, const QString &procedure, Sizing sizing)

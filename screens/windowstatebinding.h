@@ -5,31 +5,19 @@
 // by its own close (a dialog's accept/reject). One mechanism for the frame,
 // MDI children and dialogs alike.
 
-#include <QPoint>
-#include <QSize>
+#include "records/windowstate.h"
+
 #include <QString>
 #include <functional>
-#include <optional>
 
 class QWidget;
-
-// A window's placement as the window-state file keeps it.
-struct WindowPlacement
-{
-    bool known = false; // false on first use: the window keeps its designed place and size
-    bool maximized = false;
-    bool minimized = false;
-    std::optional<QPoint> pos;  // only for a window that was neither maximised nor minimised
-    std::optional<QSize> size;  // only for a resizable window in that state
-    friend bool operator==(const WindowPlacement &, const WindowPlacement &) = default;
-};
 
 class WindowStateBinding
 {
 public:
     enum Sizing { Resizable, FixedSize };
     using Load = std::function<WindowPlacement(const QString &procedure)>;
-    using Store = std::function<void(const QString &procedure, const WindowPlacement &)>;
+    using Store = std::function<void(const QString &procedure, const WindowPlacement &, bool resizable)>;
 
     // Where placements are kept; set once at start-up. Until then nothing is kept.
     static void setStore(Load load, Store store);

@@ -38,7 +38,7 @@ struct MemoryStore
     MemoryStore()
     {
         WindowStateBinding::setStore([this](const QString &p) { return sections.value(p); },
-                                     [this](const QString &p, const WindowPlacement &w) { sections[p] = w; });
+                                     [this](const QString &p, const WindowPlacement &w, bool) { sections[p] = w; });
     }
     ~MemoryStore() { WindowStateBinding::setStore(nullptr, nullptr); }
 };
