@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <chrono>
 #include <cstdio>
 
 namespace {
@@ -19,6 +20,25 @@ int runCheck(const CommandLine &)
 {
     std::fputs("maltwright: the store check is not part of this build yet\n", stderr);
     return 2;
+}
+
+// With MALTWRIGHT_STARTUP_REPORT set, the moments of the start-up are written
+// to stdout as steady-clock nanoseconds and the program ends once its frame is
+// on screen: that is how the start-up benchmark measures a real start.
+void reportStartup(ProgramStart &start)
+{
+    auto stamp = [](const char *what) {
+        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                            std::chrono::steady_clock::now().time_since_epoch())
+                            .count();
+        std::printf("%s %lld\n", what, static_cast<long long>(ns));
+        std::fflush(stdout);
+    };
+    start.setHooks({[stamp] { stamp("splash-shown"); }, [stamp] { stamp("splash-closed"); },
+                    [stamp] {
+                        stamp("frame-shown");
+                        QCoreApplication::quit();
+                    }});
 }
 
 int runProgram(int argc, char **argv, const CommandLine &line)
@@ -30,6 +50,8 @@ int runProgram(int argc, char **argv, const CommandLine &line)
     options.dataFolder = line.dataFolder;
     options.splashMs = OpeningSplash::intervalFromEnvironment();
     ProgramStart start(options, prompter);
+    if (qEnvironmentVariableIsSet("MALTWRIGHT_STARTUP_REPORT"))
+        reportStartup(start);
     start.prepare();
     start.openFrame();
     const int code = app.exec();

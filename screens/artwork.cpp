@@ -76,9 +76,12 @@ QPixmap beerGlass(int size)
 
 QIcon programIcon()
 {
-    QIcon icon;
-    for (int s : {16, 24, 32, 48, 64})
-        icon.addPixmap(beerGlass(s));
+    static const QIcon icon = [] {
+        QIcon i;
+        for (int s : {16, 24, 32, 48, 64})
+            i.addPixmap(beerGlass(s));
+        return i;
+    }();
     return icon;
 }
 

@@ -47,7 +47,6 @@ MainFrame::MainFrame(Prompter &prompter, ProgramDefaultsLogic::BrewCounter count
     WindowHost::setProcedure(this, QString::fromLatin1(kProcedure));
     setWindowTitle(QStringLiteral("Maltwright 3 - Version 1.43"));
     setWindowIcon(artwork::programIcon());
-    m_area->setBackground(artwork::frameBackground(QSize(900, 600)));
     setCentralWidget(m_area);
     WindowHost::setMdiArea(m_area);
     resize(900, 640);
