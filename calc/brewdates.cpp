@@ -141,7 +141,10 @@ QString ageText(const BrewRecord &brew, date::Day today)
         const long long y = (Decimal(d) / year).truncated();
         // 365, not 365.25, for the months: the months are counted from the whole years.
         const long long m = (Decimal(d - 365 * y) / month).truncated();
-        const long long dd = d - (year * Decimal(y) + month * Decimal(m)).truncated();
+        // The months are counted from 365-day years and the days from 365.25-day
+        // ones, so after a few years the days can come out one or two below zero;
+        // a brew is never a negative number of days old.
+        const long long dd = std::max(0LL, d - (year * Decimal(y) + month * Decimal(m)).truncated());
         auto word = [](long long n, const char *one, const char *many) {
             return n == 1 ? QString::fromLatin1(one) : QString::fromLatin1(many);
         };
