@@ -8,7 +8,8 @@
 #include "screens/win_unitconversions.h"
 #include "screens/windowhost.h"
 
-namespace {
+namespace
+{
 
 std::function<void()> &reportStarter()
 {

@@ -14,8 +14,9 @@
 using namespace calcparts;
 
 Win_AlcCalculator::Win_AlcCalculator(QWidget *parent, Prompter *prompter)
-    : QDialog(parent), m_ownPrompter(prompter ? nullptr : new MessageBoxPrompter(this)),
-      m_prompter(prompter ? prompter : m_ownPrompter.get())
+    : QDialog(parent)
+    , m_ownPrompter(prompter ? nullptr : new MessageBoxPrompter(this))
+    , m_prompter(prompter ? prompter : m_ownPrompter.get())
 {
     setWindowTitle(QStringLiteral("Alcohol % Calculator"));
     auto *grid = new QGridLayout;

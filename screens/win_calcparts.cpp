@@ -10,9 +10,11 @@
 #include <QPixmap>
 #include <QPushButton>
 
-namespace calcparts {
+namespace calcparts
+{
 
-namespace {
+namespace
+{
 
 // Drawn pictures, so a button never shows empty where the desktop has no icon theme.
 QIcon drawnCalculator()

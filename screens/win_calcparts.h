@@ -8,7 +8,8 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
-namespace calcparts {
+namespace calcparts
+{
 
 // A picture button with a tip; the tip is also its accessible name.
 QPushButton *pictureButton(const QString &iconName, const QString &tip, QWidget *parent);

@@ -21,32 +21,39 @@ using namespace calcparts;
 using cost::Focus;
 using cost::Input;
 
-namespace {
+namespace
+{
 
 const QString kKeyTip = QStringLiteral(" If keying press Tab");
 
-struct Field
-{
+struct Field {
     Input input;
     const char *name;
     const char *prompt;
 };
 
 constexpr Field kCosts[] = {
-    {Input::Kit, "kitCost", "&Brew Kit:"},   {Input::Sugar, "sugarCost", "&Sugar:"},
-    {Input::Bottles, "bottleCost", "Bottles/&Caps:"}, {Input::Sundry1, "sundry1", "Sundry &1"},
-    {Input::Sundry2, "sundry2", "&2"},       {Input::Sundry3, "sundry3", "&3"},
-    {Input::Sundry4, "sundry4", "&4"},       {Input::Sundry5, "sundry5", "&5"},
+    { Input::Kit, "kitCost", "&Brew Kit:" },
+    { Input::Sugar, "sugarCost", "&Sugar:" },
+    { Input::Bottles, "bottleCost", "Bottles/&Caps:" },
+    { Input::Sundry1, "sundry1", "Sundry &1" },
+    { Input::Sundry2, "sundry2", "&2" },
+    { Input::Sundry3, "sundry3", "&3" },
+    { Input::Sundry4, "sundry4", "&4" },
+    { Input::Sundry5, "sundry5", "&5" },
 };
 
 QString money(Decimal v) { return picture::format(QStringLiteral("N10.2B"), v); }
 
 } // namespace
 
-Win_CalculateCost::Win_CalculateCost(Globals &globals, std::function<void()> startReport, QWidget *parent,
-                                     Prompter *prompter)
-    : QDialog(parent), m_ownPrompter(prompter ? nullptr : new MessageBoxPrompter(this)),
-      m_prompter(prompter ? prompter : m_ownPrompter.get()), m_calc(globals), m_startReport(std::move(startReport))
+Win_CalculateCost::Win_CalculateCost(
+    Globals &globals, std::function<void()> startReport, QWidget *parent, Prompter *prompter)
+    : QDialog(parent)
+    , m_ownPrompter(prompter ? nullptr : new MessageBoxPrompter(this))
+    , m_prompter(prompter ? prompter : m_ownPrompter.get())
+    , m_calc(globals)
+    , m_startReport(std::move(startReport))
 {
     setWindowTitle(QStringLiteral("Calculate a Unit Cost..."));
     m_calc.open();
@@ -82,11 +89,10 @@ Win_CalculateCost::Win_CalculateCost(Globals &globals, std::function<void()> sta
     m_batchNumber->setValidator(new QIntValidator(0, 9999, m_batchNumber));
     m_batchNumber->setToolTip(QStringLiteral("Brew details (Optional)"));
     connect(m_kitName, &QLineEdit::textChanged, this, [this](const QString &t) { m_calc.globals().GETKITNAME = t; });
-    connect(m_batchName, &QLineEdit::textChanged, this,
-            [this](const QString &t) { m_calc.globals().GETBATCHNAME = t; });
-    connect(m_batchNumber, &QLineEdit::textChanged, this, [this](const QString &t) {
-        m_calc.globals().GETBATCHNUMBER = static_cast<std::int16_t>(t.toInt());
-    });
+    connect(
+        m_batchName, &QLineEdit::textChanged, this, [this](const QString &t) { m_calc.globals().GETBATCHNAME = t; });
+    connect(m_batchNumber, &QLineEdit::textChanged, this,
+        [this](const QString &t) { m_calc.globals().GETBATCHNUMBER = static_cast<std::int16_t>(t.toInt()); });
     auto *particulars = new QGridLayout;
     particulars->addWidget(prompt(QStringLiteral("&Kit/Recipe:"), m_kitName), 0, 0);
     particulars->addWidget(m_kitName, 0, 1, 1, 3);

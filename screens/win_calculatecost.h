@@ -21,7 +21,7 @@ class Win_CalculateCost : public QDialog
 public:
     // `startReport` starts the printed breakdown; without one " &Print" is disabled.
     explicit Win_CalculateCost(Globals &globals, std::function<void()> startReport = {}, QWidget *parent = nullptr,
-                               Prompter *prompter = nullptr);
+        Prompter *prompter = nullptr);
     ~Win_CalculateCost() override;
 
     const cost::CostCalculator &calculator() const { return m_calc; }

@@ -17,14 +17,16 @@ using namespace calcparts;
 using namespace hydrometer;
 
 Win_GravityCorrectionUtility::Win_GravityCorrectionUtility(bool celsius, QWidget *parent, Prompter *prompter)
-    : QDialog(parent), m_ownPrompter(prompter ? nullptr : new MessageBoxPrompter(this)),
-      m_prompter(prompter ? prompter : m_ownPrompter.get()), m_values(celsius)
+    : QDialog(parent)
+    , m_ownPrompter(prompter ? nullptr : new MessageBoxPrompter(this))
+    , m_prompter(prompter ? prompter : m_ownPrompter.get())
+    , m_values(celsius)
 {
     setWindowTitle(QStringLiteral("Hydrometer/Temperature Utility"));
     auto *group = new QGroupBox(QStringLiteral("Specific Gravity correction for a given temperature"), this);
     auto *grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(QStringLiteral("For use with hydrometers calibrated for 60F (15.56C)"), group), 0, 0,
-                    1, 4);
+    grid->addWidget(
+        new QLabel(QStringLiteral("For use with hydrometers calibrated for 60F (15.56C)"), group), 0, 0, 1, 4);
 
     m_gravity = new IntSpinBox(group);
     m_gravity->setObjectName(QStringLiteral("gravity"));
@@ -89,8 +91,8 @@ Win_GravityCorrectionUtility::Win_GravityCorrectionUtility(bool celsius, QWidget
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
-    buttons->addWidget(helpButton(QStringLiteral("Gravity correction calculator"), QStringLiteral("See Help Window"),
-                                  this));
+    buttons->addWidget(
+        helpButton(QStringLiteral("Gravity correction calculator"), QStringLiteral("See Help Window"), this));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);

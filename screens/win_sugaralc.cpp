@@ -13,12 +13,14 @@
 using namespace calcparts;
 
 Win_SugarAlc::Win_SugarAlc(bool byVolume, QWidget *parent, Prompter *prompter)
-    : QDialog(parent), m_ownPrompter(prompter ? nullptr : new MessageBoxPrompter(this)),
-      m_prompter(prompter ? prompter : m_ownPrompter.get()), m_table(byVolume)
+    : QDialog(parent)
+    , m_ownPrompter(prompter ? nullptr : new MessageBoxPrompter(this))
+    , m_prompter(prompter ? prompter : m_ownPrompter.get())
+    , m_table(byVolume)
 {
     setWindowTitle(QStringLiteral("Fermentation   (Sugar volumn)"));
     auto *grid = new QGridLayout;
-    const char *headings[] = {"kg Sugar", "lbs Sugar", "% alc/vol", "% alc/wgt"};
+    const char *headings[] = { "kg Sugar", "lbs Sugar", "% alc/vol", "% alc/wgt" };
     for (int c = 0; c < 4; ++c)
         grid->addWidget(new QLabel(QString::fromLatin1(headings[c]), this), 0, c);
     for (int r = 0; r < sugaralc::kRows; ++r) {
@@ -32,8 +34,8 @@ Win_SugarAlc::Win_SugarAlc(bool byVolume, QWidget *parent, Prompter *prompter)
 
     m_inform = new QLabel(this);
     m_inform->setObjectName(QStringLiteral("inform"));
-    auto *add = button(QStringLiteral("&Add extra % for Bottle Conditioning"), QStringLiteral("Normally would add."),
-                       this);
+    auto *add
+        = button(QStringLiteral("&Add extra % for Bottle Conditioning"), QStringLiteral("Normally would add."), this);
     add->setObjectName(QStringLiteral("addAllowance"));
     connect(add, &QPushButton::clicked, this, [this] {
         m_table.addAllowance(*m_prompter);

@@ -27,7 +27,7 @@ private:
     std::unique_ptr<Prompter> m_ownPrompter;
     Prompter *m_prompter;
     sugaralc::SugarTable m_table;
-    std::array<QLabel *, sugaralc::kRows> m_vol{};
-    std::array<QLabel *, sugaralc::kRows> m_wgt{};
+    std::array<QLabel *, sugaralc::kRows> m_vol {};
+    std::array<QLabel *, sugaralc::kRows> m_wgt {};
     QLabel *m_inform;
 };

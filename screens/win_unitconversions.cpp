@@ -14,30 +14,30 @@
 using namespace calcparts;
 using conversions::Input;
 
-namespace {
-
-struct Layout
+namespace
 {
+
+struct Layout {
     Input input;
     const char *name;
     const char *tip;
     const char *firstLabel;
     const char *secondLabel; // nullptr: one result
-    int row, column;         // column 0 left half, 1 right half
+    int row, column; // column 0 left half, 1 right half
 };
 
 // The seven rows of the window, input by input.
 constexpr Layout kLayout[] = {
-    {Input::Litres, "litres", "Range .01 to 500 Litres", "Litres to UK Gals =", "Litres to US Gals =", 0, 0},
-    {Input::ImpGals, "impGals", "Range .01 to 120 Gals", "UK Gals to Litres =", "UK Gals to US gals =", 1, 0},
-    {Input::UsGals, "usGals", "Range .01 to 120 Gals", "US Gals to Litres =", "US Gals to UK Gals =", 2, 0},
-    {Input::ImpPints, "impPints", nullptr, "UK Pints to Litres =", nullptr, 3, 0},
-    {Input::UsPints, "usPints", nullptr, "US Pints to Litres =", nullptr, 3, 1},
-    {Input::Litres2, "litres2", nullptr, "Litres to UK Pints =", "Litres to US Pints =", 4, 0},
-    {Input::Kg, "kg", "Range .01 to 100 kg", "kg to pounds =", nullptr, 5, 0},
-    {Input::Celsius, "celsius", "Range -50 to 100  C", "C to F =", nullptr, 5, 1},
-    {Input::Pounds, "pounds", "Range .01 to 200 Pounds", "Pounds to kg =", nullptr, 6, 0},
-    {Input::Fahrenheit, "fahrenheit", "Range -60 to 212 F", "F to C =", nullptr, 6, 1},
+    { Input::Litres, "litres", "Range .01 to 500 Litres", "Litres to UK Gals =", "Litres to US Gals =", 0, 0 },
+    { Input::ImpGals, "impGals", "Range .01 to 120 Gals", "UK Gals to Litres =", "UK Gals to US gals =", 1, 0 },
+    { Input::UsGals, "usGals", "Range .01 to 120 Gals", "US Gals to Litres =", "US Gals to UK Gals =", 2, 0 },
+    { Input::ImpPints, "impPints", nullptr, "UK Pints to Litres =", nullptr, 3, 0 },
+    { Input::UsPints, "usPints", nullptr, "US Pints to Litres =", nullptr, 3, 1 },
+    { Input::Litres2, "litres2", nullptr, "Litres to UK Pints =", "Litres to US Pints =", 4, 0 },
+    { Input::Kg, "kg", "Range .01 to 100 kg", "kg to pounds =", nullptr, 5, 0 },
+    { Input::Celsius, "celsius", "Range -50 to 100  C", "C to F =", nullptr, 5, 1 },
+    { Input::Pounds, "pounds", "Range .01 to 200 Pounds", "Pounds to kg =", nullptr, 6, 0 },
+    { Input::Fahrenheit, "fahrenheit", "Range -60 to 212 F", "F to C =", nullptr, 6, 1 },
 };
 
 bool isTemperature(Input in) { return in == Input::Celsius || in == Input::Fahrenheit; }
@@ -51,8 +51,9 @@ QString shown(Input in, double value)
 } // namespace
 
 Win_UnitConversions::Win_UnitConversions(QWidget *parent, Prompter *prompter)
-    : QDialog(parent), m_ownPrompter(prompter ? nullptr : new MessageBoxPrompter(this)),
-      m_prompter(prompter ? prompter : m_ownPrompter.get())
+    : QDialog(parent)
+    , m_ownPrompter(prompter ? nullptr : new MessageBoxPrompter(this))
+    , m_prompter(prompter ? prompter : m_ownPrompter.get())
 {
     setWindowTitle(QStringLiteral("Units Conversion"));
     auto *grid = new QGridLayout;
@@ -62,8 +63,8 @@ Win_UnitConversions::Win_UnitConversions(QWidget *parent, Prompter *prompter)
         auto *box = new DecimalSpinBox(this);
         box->setObjectName(name);
         box->setDecimals(isTemperature(l.input) ? 1 : 2);
-        box->setAllowedRange(Decimal::fromDouble(conversions::minimum(l.input)),
-                             Decimal::fromDouble(conversions::maximum(l.input)));
+        box->setAllowedRange(
+            Decimal::fromDouble(conversions::minimum(l.input)), Decimal::fromDouble(conversions::maximum(l.input)));
         box->setStep(Decimal(1));
         box->setBlankWhenZero(true);
         box->setValue(0);

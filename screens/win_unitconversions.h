@@ -22,8 +22,7 @@ public:
     const conversions::UnitConversions &values() const { return m_values; }
 
 private:
-    struct Row
-    {
+    struct Row {
         DecimalSpinBox *input = nullptr;
         QLabel *first = nullptr;
         QLabel *copy = nullptr; // the input again, before the second result
@@ -34,5 +33,5 @@ private:
     std::unique_ptr<Prompter> m_ownPrompter;
     Prompter *m_prompter;
     conversions::UnitConversions m_values;
-    std::array<Row, conversions::kInputCount> m_rows{};
+    std::array<Row, conversions::kInputCount> m_rows {};
 };

@@ -5,7 +5,8 @@
 
 using namespace sugaralc;
 
-namespace {
+namespace
+{
 QStringList figures(const SugarTable &t)
 {
     QStringList list;
@@ -17,15 +18,14 @@ QStringList figures(const SugarTable &t)
 
 TEST(SugarTable, AllowanceOnceAndItsTexts)
 {
-    const QStringList opening{"5.2/4.2", "4.6/3.7", "4.0/3.2", "3.4/2.7"};
-    const QStringList withAllowance{"5.7/4.6", "5.1/4.1", "4.5/3.6", "3.9/3.1"};
-    struct Case
-    {
+    const QStringList opening { "5.2/4.2", "4.6/3.7", "4.0/3.2", "3.4/2.7" };
+    const QStringList withAllowance { "5.7/4.6", "5.1/4.1", "4.5/3.6", "3.9/3.1" };
+    struct Case {
         bool byVolume;
         const char *excludes, *includes;
     } cases[] = {
-        {true, "Excludes the 0.5% for Bottle Conditioning", "Includes the 0.5% (abv) for Bottle Conditioning"},
-        {false, "Excludes the 0.4% for Bottle Conditioning", "Includes the 0.4% (abw) for Bottle Conditioning"},
+        { true, "Excludes the 0.5% for Bottle Conditioning", "Includes the 0.5% (abv) for Bottle Conditioning" },
+        { false, "Excludes the 0.4% for Bottle Conditioning", "Includes the 0.4% (abw) for Bottle Conditioning" },
     };
     for (const auto &c : cases) {
         SugarTable table(c.byVolume);
@@ -40,9 +40,9 @@ TEST(SugarTable, AllowanceOnceAndItsTexts)
 
         table.addAllowance(prompter);
         EXPECT_EQ(figures(table), withAllowance);
-        const Message done{"Done...", "Extra % for bottle conditioning has already been applied.",
-                           MessageIcon::Question, {}, 1};
-        EXPECT_EQ(prompter.shown(), std::vector<Message>{done});
+        const Message done { "Done...", "Extra % for bottle conditioning has already been applied.",
+            MessageIcon::Question, {}, 1 };
+        EXPECT_EQ(prompter.shown(), std::vector<Message> { done });
     }
     EXPECT_EQ(rows()[1].kg, "0.750");
     EXPECT_EQ(rows()[3].lbs, "0.550");

@@ -3,8 +3,8 @@
 #include "guitestsupport.h"
 
 #include "platform/prompter.h"
-#include "screens/intspinbox.h"
 #include "screens/decimalspinbox.h"
+#include "screens/intspinbox.h"
 #include "screens/win_alccalculator.h"
 #include "screens/win_calculatecost.h"
 #include "screens/win_gravitycorrection.h"
@@ -22,7 +22,8 @@ using guitest::key;
 using guitest::settle;
 using guitest::showActive;
 
-namespace {
+namespace
+{
 
 void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 
@@ -71,7 +72,7 @@ TEST(AlcCalculatorWindow, TypedAndSteppedReadings)
     key(og, Qt::Key_Return);
     settle();
     EXPECT_EQ(og->text(), "1.200");
-    EXPECT_EQ(prompter.captions(), QStringList{"Out of Range..."});
+    EXPECT_EQ(prompter.captions(), QStringList { "Out of Range..." });
     EXPECT_EQ(shown(window, "abv"), "26.00");
 
     click(window, "fgPlus");
@@ -101,7 +102,7 @@ TEST(GravityCorrectionWindow, RefusesATypedReadingOutsideTheSpin)
     temperature->setValue(69);
     static_cast<QAbstractSpinBox *>(temperature)->stepBy(1); // as an arrow press
     settle();
-    EXPECT_EQ(prompter.captions(), QStringList{"Out of Range.."});
+    EXPECT_EQ(prompter.captions(), QStringList { "Out of Range.." });
     EXPECT_EQ(shown(window, "correction"), "0.021");
 }
 
@@ -136,7 +137,8 @@ TEST(CalculateCostWindow, ExampleAndCopy)
     globals.cost.TOTALCOST = Decimal(12);
     ScriptedPrompter prompter;
     bool printed = false;
-    Win_CalculateCost window(globals, [&] { printed = true; }, nullptr, &prompter);
+    Win_CalculateCost window(
+        globals, [&] { printed = true; }, nullptr, &prompter);
     showActive(&window);
     EXPECT_EQ(shown(window, "totalCost"), ""); // opens at 0
     EXPECT_EQ(window.findChild<QLineEdit *>("kitName")->text(), "Best Bitter");
@@ -151,8 +153,8 @@ TEST(CalculateCostWindow, ExampleAndCopy)
     prompter.clear();
     click(window, "copy");
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
-              "Total Cost: 28.04  Final Volumn: 22.5  Unit Size: 0.2\r\nTotal Units: 112.5  Cost Per Unit: 0.25\r\n");
-    EXPECT_EQ(prompter.captions(), QStringList{"Copied to the Windows Clipboard..."});
+        "Total Cost: 28.04  Final Volumn: 22.5  Unit Size: 0.2\r\nTotal Units: 112.5  Cost Per Unit: 0.25\r\n");
+    EXPECT_EQ(prompter.captions(), QStringList { "Copied to the Windows Clipboard..." });
 
     retype(window.findChild<DecimalSpinBox *>("unitSize"), "0.568");
     EXPECT_EQ(globals.cost.UNITSIZE, Decimal::fromScaled(57, 2));
@@ -163,7 +165,7 @@ TEST(CalculateCostWindow, ExampleAndCopy)
     prompter.answer(1); // Yes: print first
     click(window, "close");
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(prompter.captions(), QStringList{"Print?"});
+    EXPECT_EQ(prompter.captions(), QStringList { "Print?" });
     click(window, "print");
     EXPECT_TRUE(printed);
     click(window, "close");
@@ -181,7 +183,7 @@ TEST(CalculateCostWindow, PrintWaitsForItsReport)
     EXPECT_FALSE(window.findChild<QPushButton *>("print")->isEnabled());
     click(window, "example");
     click(window, "close"); // nothing to print with, so nothing to ask
-    EXPECT_TRUE(prompter.captions() == QStringList{"Example..."});
+    EXPECT_TRUE(prompter.captions() == QStringList { "Example..." });
     EXPECT_FALSE(window.isVisible());
 }
 
@@ -197,6 +199,6 @@ TEST(SugarAlcWindow, AllowanceButton)
     EXPECT_EQ(shown(window, "alcWgt4"), "3.1");
     EXPECT_EQ(shown(window, "inform"), "Includes the 0.5% (abv) for Bottle Conditioning");
     click(window, "addAllowance");
-    EXPECT_EQ(prompter.captions(), QStringList{"Done..."});
+    EXPECT_EQ(prompter.captions(), QStringList { "Done..." });
     EXPECT_EQ(shown(window, "alcVol1"), "5.7");
 }
