@@ -5,43 +5,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <sqlite3.h>
 
 using namespace storetest;
 
 namespace {
-
-// Runs SQL on a file with SQLite directly, as an outside tool would.
-void sql(const QString &path, const char *text)
-{
-    sqlite3 *db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-    char *err = nullptr;
-    const int rc = sqlite3_exec(db, text, nullptr, nullptr, &err);
-    EXPECT_EQ(rc, SQLITE_OK) << (err ? err : "") << " in " << text;
-    sqlite3_free(err);
-    sqlite3_close(db);
-}
-
-std::int64_t sqlInt(const QString &path, const char *text)
-{
-    sqlite3 *db = nullptr;
-    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt *s = nullptr;
-    std::int64_t v = -1;
-    if (sqlite3_prepare_v2(db, text, -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW)
-        v = sqlite3_column_int64(s, 0);
-    sqlite3_finalize(s);
-    sqlite3_close(db);
-    return v;
-}
-
-// The store as an earlier version of the program wrote it: the fields, no revisions.
-const char *kVersion0 = "CREATE TABLE ITEMS (NUMBER INTEGER, BATCH INTEGER, NAME VARCHAR(10), SCORE INTEGER,"
-                        " PRICE DECIMAL(7,2), FLAG VARCHAR(5), QTY DECIMAL(5,2), NOTE TEXT);"
-                        "INSERT INTO ITEMS VALUES (1, 1, 'one', 10, 1.5, '1', 1, 'first');"
-                        "INSERT INTO ITEMS VALUES (2, 2, 'two', 20, 2.5, '0', 1, '');"
-                        "INSERT INTO ITEMS VALUES (3, 0, 'three', 0, 0, '1', 1, 'third');";
 
 class StoreFile : public ::testing::Test
 {
@@ -122,12 +89,10 @@ TEST_F(StoreFile, ATruncatedStoreIsRefusedAndLeftUntouched)
     {
         RecordStore store(itemsDef(), m_dir.path());
         ASSERT_TRUE(store.open());
-        for (int i = 1; i <= 300; ++i) {
-            Row row = item(i, i, QStringLiteral("name %1").arg(i), i % 50);
-            row.values[NOTE] = QString(40, QLatin1Char('n'));
-            ASSERT_TRUE(store.insert(row, m_prompter).ok());
-        }
     }
+    sql(path(), "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300)"
+                " INSERT INTO ITEMS (NUMBER, BATCH, NAME, SCORE, NOTE) SELECT i, i, 'name ' || i, i % 50,"
+                " printf('%.40c', 'n') FROM n");
     const QByteArray whole = fileBytes(path());
     ASSERT_GT(whole.size(), 8 * 4096);
     writeFile(path(), whole.left(whole.size() / 2));
