@@ -5,6 +5,7 @@
 #include "platform/prompter.h"
 #include "records/globals.h"
 #include "screens/artwork.h"
+#include "screens/calculators.h"
 #include "screens/helpsystem.h"
 #include "screens/win_about.h"
 #include "screens/win_setprgdefaults.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -82,9 +84,19 @@ void MainFrame::opened()
 
 MainFrame::Handler MainFrame::windowOpener(const QString &procedure)
 {
-    // Windows that other parts of the program bring are added here as they arrive.
-    Q_UNUSED(procedure);
-    return {};
+    // The windows the frame's commands open. A command whose window is not part
+    // of the program yet has none here and stands disabled.
+    using Open = void (*)(QWidget *);
+    static const QHash<QString, Open> windows{
+        {QStringLiteral("Win_UnitConversions"), &openUnitConversions},
+        {QStringLiteral("Win_CalculateCost"), &openCalculateCost},
+        {QStringLiteral("Win_AlcCalculator"), &openAlcCalculator},
+        {QStringLiteral("Win_GravityCorrectionUtility"), &openGravityCorrection},
+    };
+    const Open open = windows.value(procedure);
+    if (!open)
+        return {};
+    return [this, open] { open(this); };
 }
 
 QAction *MainFrame::addCommand(QMenu *menu, const QString &text, const QString &statusTip, Handler handler)

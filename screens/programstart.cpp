@@ -1,6 +1,9 @@
 #include "screens/programstart.h"
 
 #include "platform/desktopdrag.h"
+#include "platform/recordstore.h"
+#include "records/alltables.h"
+#include "records/brewstable.h"
 #include "records/globals.h"
 #include "records/settings.h"
 #include "screens/artwork.h"
@@ -44,14 +47,26 @@ void ProgramStart::prepare()
 
 void ProgramStart::prepareStores()
 {
-    // Opened (and created when missing) once the record store is part of the program.
+    // Each store opened once: a missing one is created empty, one that cannot be
+    // opened is reported with its message (and left as it is).
+    for (const TableDef &def : allTableDefinitions()) {
+        RecordStore store(def, settings::dataFolder());
+        if (store.open(m_prompter))
+            store.close();
+    }
 }
 
 ProgramDefaultsLogic::BrewCounter ProgramStart::brewCounter() const
 {
-    // Counted through the record store once it is part of the program; until
-    // then the count is unknown, which asks every change confirmation.
-    return [] { return std::optional<long long>(); };
+    Prompter *prompter = &m_prompter;
+    return [prompter]() -> std::optional<long long> {
+        BrewsTable brews(settings::dataFolder());
+        if (!brews.open(*prompter))
+            return std::nullopt;
+        const Expected<std::int64_t> n = brews.countAll();
+        brews.close();
+        return n ? std::optional<long long>(*n) : std::nullopt;
+    };
 }
 
 MainFrame *ProgramStart::openFrame()
