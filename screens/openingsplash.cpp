@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -51,16 +50,13 @@ void OpeningSplash::showAndWait()
 {
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    QEventLoop loop;
-    QPointer<OpeningSplash> self(this);
-    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
     show();
     raise();
     activateWindow();
     m_timer.start(qMax(1, m_ms), this);
-    // Closing hides the splash; the loop ends then.
-    while (self && isVisible())
-        loop.processEvents(QEventLoop::WaitForMoreEvents);
+    // Closing hides the splash; the wait ends then.
+    while (isVisible())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void OpeningSplash::timerEvent(QTimerEvent *event)
