@@ -10,7 +10,8 @@
 #include <QVBoxLayout>
 
 OpeningSplash::OpeningSplash(int ms, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_ms(ms)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_ms(ms)
 {
     setObjectName(QStringLiteral("OpeningSplash"));
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -32,7 +33,7 @@ OpeningSplash::OpeningSplash(int ms, QWidget *parent)
     auto *picture = new QLabel(this);
     picture->setPixmap(artwork::beerGlass(128));
     auto *loading = new QLabel(QStringLiteral("Loading..."), this);
-    for (QLabel *l : {name, version, picture, loading}) {
+    for (QLabel *l : { name, version, picture, loading }) {
         l->setAlignment(Qt::AlignCenter);
         layout->addWidget(l);
     }
@@ -73,10 +74,7 @@ void OpeningSplash::mousePressEvent(QMouseEvent *event)
         close();
 }
 
-void OpeningSplash::mouseDoubleClickEvent(QMouseEvent *)
-{
-    close();
-}
+void OpeningSplash::mouseDoubleClickEvent(QMouseEvent *) { close(); }
 
 bool OpeningSplash::event(QEvent *event)
 {

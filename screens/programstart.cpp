@@ -17,7 +17,8 @@
 #include <QTimer>
 
 ProgramStart::ProgramStart(Options options, Prompter &prompter)
-    : m_options(std::move(options)), m_prompter(prompter)
+    : m_options(std::move(options))
+    , m_prompter(prompter)
 {
 }
 
@@ -85,10 +86,10 @@ MainFrame *ProgramStart::openFrame()
     m_frame = std::make_unique<MainFrame>(m_prompter, brewCounter());
     WindowStateBinding::bind(m_frame.get(), QString::fromLatin1(MainFrame::kProcedure));
 
-    m_help = std::make_unique<HelpSystem>(
-        m_options.helpFile.isEmpty() ? HelpSystem::defaultQchPath() : m_options.helpFile,
-        m_options.helpCollection.isEmpty() ? HelpSystem::defaultCollectionPath() : m_options.helpCollection,
-        &m_prompter);
+    m_help
+        = std::make_unique<HelpSystem>(m_options.helpFile.isEmpty() ? HelpSystem::defaultQchPath() : m_options.helpFile,
+            m_options.helpCollection.isEmpty() ? HelpSystem::defaultCollectionPath() : m_options.helpCollection,
+            &m_prompter);
     HelpSystem::setInstance(m_help.get());
     m_help->installF1();
 

@@ -21,11 +21,11 @@
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 // PATH pointing at a folder of our own for the length of a test.
-struct PathOverride
-{
+struct PathOverride {
     QByteArray saved = qgetenv("PATH");
     explicit PathOverride(const QString &path) { qputenv("PATH", path.toLocal8Bit()); }
     ~PathOverride() { qputenv("PATH", saved); }
@@ -65,7 +65,7 @@ TEST(OpeningSplash, ClosesAtItsTimerAndWhenClicked)
         splash.showAndWait(); // returns: the timer closed it
         EXPECT_FALSE(splash.isVisible());
     }
-    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+    for (Qt::MouseButton button : { Qt::LeftButton, Qt::RightButton }) {
         OpeningSplash splash(60 * 1000);
         QTimer::singleShot(0, &splash, [&] {
             QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), button, button, Qt::NoModifier);
@@ -79,11 +79,10 @@ TEST(OpeningSplash, ClosesAtItsTimerAndWhenClicked)
 TEST(OpeningSplash, EnvironmentMayShortenTheWaitButNeverLengthenIt)
 {
     const QByteArray saved = qgetenv("MALTWRIGHT_SPLASH_MS");
-    const struct
-    {
+    const struct {
         const char *value;
         int ms;
-    } cases[] = {{nullptr, 4000}, {"0", 0}, {"150", 150}, {"9000", 4000}, {"soon", 4000}, {"-5", 4000}};
+    } cases[] = { { nullptr, 4000 }, { "0", 0 }, { "150", 150 }, { "9000", 4000 }, { "soon", 4000 }, { "-5", 4000 } };
     for (const auto &c : cases) {
         if (c.value)
             qputenv("MALTWRIGHT_SPLASH_MS", c.value);

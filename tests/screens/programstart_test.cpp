@@ -24,31 +24,30 @@ TEST(ProgramStart, StoresAreCreatedAndADamagedOneIsReportedAndLeftAsItWas)
         f.write(garbage);
     }
     ScriptedPrompter prompter;
-    ProgramStart start({data.dir.path()}, prompter);
+    ProgramStart start({ data.dir.path() }, prompter);
     start.prepare();
     ASSERT_EQ(prompter.shown().size(), 1u);
     EXPECT_TRUE(prompter.shown()[0].text.startsWith(QStringLiteral("File BRANDS4 could not be opened.  Error: ")));
     QFile f(data.dir.filePath(QStringLiteral("BRANDS4.sqlite")));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), garbage);
-    for (const char *store : {"BREWSV3", "SHOPPING", "W_LINK"})
+    for (const char *store : { "BREWSV3", "SHOPPING", "W_LINK" })
         EXPECT_TRUE(QFile::exists(data.dir.filePath(QString::fromLatin1(store) + QStringLiteral(".sqlite")))) << store;
     EXPECT_EQ(start.brewCounter()(), 0);
 }
 
 TEST(ProgramStart, TooltipPreferenceIsAppliedBeforeAnyWindow)
 {
-    const struct
-    {
+    const struct {
         const char *stored;
         bool on;
-    } cases[] = {{"1", true}, {"0", false}, {nullptr, false}};
+    } cases[] = { { "1", true }, { "0", false }, { nullptr, false } };
     for (const auto &c : cases) {
         DataFolder data;
         if (c.stored)
             DataFolder::setSetting(settings::kTipFlag, QString::fromLatin1(c.stored));
         ScriptedPrompter prompter;
-        ProgramStart start({data.dir.path()}, prompter);
+        ProgramStart start({ data.dir.path() }, prompter);
         start.prepare();
         EXPECT_EQ(TooltipSwitch::isOn(), c.on) << (c.stored ? c.stored : "missing");
     }
@@ -76,6 +75,6 @@ TEST(MainFrameCommands, CostCalculatorFromTheFrameBelongsToNoBrew)
     });
     frame.command(QStringLiteral("C&ost Calculator"))->trigger();
     EXPECT_TRUE(opened);
-    for (const char *text : {"&Unit Conversion", "&Alcohol % Calculator", "&Gravity Correction"})
+    for (const char *text : { "&Unit Conversion", "&Alcohol % Calculator", "&Gravity Correction" })
         EXPECT_TRUE(frame.command(QString::fromUtf8(text))->isEnabled()) << text;
 }
