@@ -140,10 +140,14 @@ Result RecordStore::open()
             return created;
     }
     // A damaged or foreign file is examined without a writable connection, so nothing
-    // (not even a journal rollback) can change it before it is known to be a store.
-    Expected<int> version = inspectReadOnly(m_def, path);
-    if (!version)
-        return version.result();
+    // (not even a journal rollback) can change it before it is known to be a store. A store
+    // that another handle of this program holds open was examined when that handle opened it.
+    Expected<int> version = kSchemaVersion;
+    if (!isOpenAnywhere(canonical(path))) {
+        version = inspectReadOnly(m_def, path);
+        if (!version)
+            return version.result();
+    }
 
     sqlite3 *db = nullptr;
     const QByteArray p = path.toUtf8();
