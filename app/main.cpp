@@ -8,7 +8,8 @@
 #include <QTextStream>
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 // The data folder named by --data-dir DIR or --data-dir=DIR; the working folder otherwise.
 // Sets `bad` to the argument that is not understood.
