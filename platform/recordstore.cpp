@@ -400,6 +400,14 @@ Message writeFailure(const QString &caption, const QString &errorText, const QSt
         MessageIcon::Error, {}, 1 };
 }
 
+Message duplicateOnAdd(const TableDef &def, int key)
+{
+    return { QStringLiteral("Duplicate Key Error"),
+        QStringLiteral("Adding this record creates a duplicate entry for the key: %1")
+            .arg(key >= 0 ? def.keyName(key) : QString()),
+        MessageIcon::Warning, {}, 1 };
+}
+
 StoreResult refuse(Prompter &prompter, StoreStatus status, Message message)
 {
     prompter.tell(message);
@@ -486,30 +494,34 @@ RecordStore::WriteOutcome RecordStore::writeOnce(Row &row, bool insert)
     return out;
 }
 
+std::optional<StoreResult> RecordStore::refuseUnfit(
+    const Row &row, Prompter &prompter, const QString &caption, bool rules) const
+{
+    if (!m_db)
+        return refuse(
+            prompter, StoreStatus::Failed, writeFailure(caption, QStringLiteral("the file is not open"), m_def.store));
+    if (row.values.size() != m_def.fields.size())
+        return refuse(prompter, StoreStatus::Failed,
+            writeFailure(caption, QStringLiteral("the record does not fit the table"), m_def.store));
+    if (std::optional<Message> invalid = validateRow(m_def, row, rules))
+        return refuse(prompter, StoreStatus::Invalid, *invalid);
+    return std::nullopt;
+}
+
 StoreResult RecordStore::writeRow(Row &row, bool insert, Prompter &prompter, WriteKind kind)
 {
     const bool reportAsInsert = insert || kind == WriteKind::CompleteInsert;
     const QString failCaption
         = reportAsInsert ? QStringLiteral("Record was not added") : QStringLiteral("Record was not updated");
-    if (!m_db)
-        return refuse(prompter, StoreStatus::Failed,
-            writeFailure(failCaption, QStringLiteral("the file is not open"), m_def.store));
-    if (row.values.size() != m_def.fields.size())
-        return refuse(prompter, StoreStatus::Failed,
-            writeFailure(failCaption, QStringLiteral("the record does not fit the table"), m_def.store));
-    if (std::optional<Message> invalid = validate(row))
-        return refuse(prompter, StoreStatus::Invalid, *invalid);
+    if (std::optional<StoreResult> refused = refuseUnfit(row, prompter, failCaption, true))
+        return *refused;
     const WriteOutcome out = writeOnce(row, insert);
     switch (out.status) {
     case StoreStatus::Done:
         return {};
     case StoreStatus::Duplicate:
         if (reportAsInsert)
-            return refuse(prompter, StoreStatus::Duplicate,
-                { QStringLiteral("Duplicate Key Error"),
-                    QStringLiteral("Adding this record creates a duplicate entry for the key: %1")
-                        .arg(out.dupKey >= 0 ? m_def.keyName(out.dupKey) : QString()),
-                    MessageIcon::Warning, {}, 1 });
+            return refuse(prompter, StoreStatus::Duplicate, duplicateOnAdd(m_def, out.dupKey));
         return refuse(prompter, StoreStatus::Duplicate,
             { QStringLiteral("Record was not updated"),
                 QStringLiteral("An error (%1) was experienced when making changes to the %2 file.")
@@ -544,16 +556,10 @@ StoreResult RecordStore::reserve(Row &seed, Prompter &prompter) { return numberA
 StoreResult RecordStore::numberAndWrite(Row &seed, Prompter &prompter, bool everyKey, bool rules)
 {
     const QString addCaption = QStringLiteral("Record was not added");
-    if (!m_db)
-        return refuse(prompter, StoreStatus::Failed,
-            writeFailure(addCaption, QStringLiteral("the file is not open"), m_def.store));
-    if (seed.values.size() != m_def.fields.size())
-        return refuse(prompter, StoreStatus::Failed,
-            writeFailure(addCaption, QStringLiteral("the record does not fit the table"), m_def.store));
     // A reserved row holds little more than its numbers: the field rules apply when the
     // form completes it, the layout's own limits now.
-    if (std::optional<Message> invalid = validateRow(m_def, seed, rules))
-        return refuse(prompter, StoreStatus::Invalid, *invalid);
+    if (std::optional<StoreResult> refused = refuseUnfit(seed, prompter, addCaption, rules))
+        return *refused;
 
     for (;;) {
         QString failedKey;
@@ -589,11 +595,7 @@ StoreResult RecordStore::numberAndWrite(Row &seed, Prompter &prompter, bool ever
                 continue;
             }
             if (out.status == StoreStatus::Duplicate)
-                return refuse(prompter, StoreStatus::Duplicate,
-                    { QStringLiteral("Duplicate Key Error"),
-                        QStringLiteral("Adding this record creates a duplicate entry for the key: %1")
-                            .arg(out.dupKey >= 0 ? m_def.keyName(out.dupKey) : QString()),
-                        MessageIcon::Warning, {}, 1 });
+                return refuse(prompter, StoreStatus::Duplicate, duplicateOnAdd(m_def, out.dupKey));
             return refuse(prompter, StoreStatus::Failed, writeFailure(addCaption, out.errorText, m_def.store));
         }
         const Message question { QStringLiteral("Auto Increment Error"),
