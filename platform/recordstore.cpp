@@ -1,13 +1,10 @@
 #include "platform/recordstore.h"
 #include "platform/recordstoreschema.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <atomic>
-#include <cmath>
 #include <filesystem>
 #include <map>
 #include <mutex>
@@ -170,6 +167,8 @@ Result RecordStore::open()
             return upgraded;
         }
     }
+    // Only now, with the store known good and current, is its journal mode set.
+    sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
     m_db = db;
     m_statements = std::make_unique<Statements>();
     m_statements->db = db;
@@ -243,14 +242,10 @@ Expected<Page> RecordStore::readPage(
         if (from.values.empty() || from.values.size() > parts.size() || (strict && from.values.size() != parts.size()))
             return Expected<Page>::failure(
                 QStringLiteral("the start position does not fit the key %1").arg(m_def.keyName(key)));
-        parts.resize(from.values.size());
-        where += QStringLiteral(" AND ") + boundCondition(m_def, parts, strict, int(params.size()) + 1);
+        const std::vector<OrderPart> leading(parts.begin(), parts.begin() + qsizetype(from.values.size()));
+        where += QStringLiteral(" AND ") + boundCondition(m_def, leading, strict, int(params.size()) + 1);
         for (std::size_t i = 0; i < from.values.size(); ++i)
-            params.emplace_back(&m_def.fields[parts[i].field], from.values[i]);
-        parts = orderParts(m_def, key);
-        if (direction == Direction::Backward)
-            for (OrderPart &p : parts)
-                p.descending = !p.descending;
+            params.emplace_back(&m_def.fields[leading[i].field], from.values[i]);
     }
     Expected<QString> cond = filterCondition(m_def, filter, int(params.size()) + 1);
     if (!cond)
