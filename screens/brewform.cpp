@@ -162,6 +162,12 @@ QIcon calculatorPicture()
     return QIcon(pm);
 }
 
+// Room for the longest value a spin box shows, with its arrows.
+int spinWidth(const QWidget *spin, const QString &sample)
+{
+    return spin->fontMetrics().horizontalAdvance(sample) + 44;
+}
+
 QLabel *text(const QString &t, QWidget *parent = nullptr)
 {
     auto *l = new QLabel(t, parent);
@@ -238,17 +244,18 @@ bool BrewForm::start(const BrewRecord &row)
     setWindowTitle(m_logic->caption());
     if (m_logic->readOnly()) {
         // Only the tabs, Cancel, Help and the calculator stay usable; the notes can still be read.
-        for (auto it = m_controls.cbegin(); it != m_controls.cend(); ++it) {
-            switch (it.key()) {
+        for (auto it = m_ids.cbegin(); it != m_ids.cend(); ++it) {
+            auto *w = const_cast<QWidget *>(it.key());
+            switch (it.value()) {
             case BrewControl::Cancel:
             case BrewControl::Help:
-            case BrewControl::Calculator: break;
-            case BrewControl::NOTES:
-            case BrewControl::NOTESBIG: static_cast<NotesEdit *>(it.value())->setReadOnly(true); break;
+            case BrewControl::Calculator:
             case BrewControl::FermentationText:
             case BrewControl::MinUseText:
             case BrewControl::MaxUseText: break;
-            default: it.value()->setEnabled(false);
+            case BrewControl::NOTES:
+            case BrewControl::NOTESBIG: static_cast<NotesEdit *>(w)->setReadOnly(true); break;
+            default: w->setEnabled(false);
             }
         }
     }
@@ -304,6 +311,8 @@ QWidget *BrewForm::button(BrewControl id, const QString &t, const QString &tip)
     auto *b = new QPushButton(t);
     b->setToolTip(tip);
     b->setAutoDefault(false);
+    if (t == QLatin1String("..."))
+        b->setFixedWidth(b->fontMetrics().horizontalAdvance(t) + 20); // a calendar button stays small
     bind(id, b, {}, {});
     connect(b, &QPushButton::clicked, this, [this, id] {
         if (id == BrewControl::Cancel) {
@@ -321,6 +330,7 @@ QWidget *BrewForm::textEntry(BrewControl id, QString BrewRecord::*field, int wid
 {
     auto *e = new QLineEdit;
     e->setMaxLength(width);
+    e->setMaximumWidth(e->fontMetrics().averageCharWidth() * width + 16);
     e->setToolTip(tip);
     bind(
         id, e,
@@ -344,6 +354,7 @@ QWidget *BrewForm::numberEntry(BrewControl id, const QString &pictureToken, cons
     auto *e = new QLineEdit;
     const Picture picture(pictureToken);
     e->setMaxLength(picture.width() + 2);
+    e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QString(picture.width() + 2, QLatin1Char('9'))) + 16);
     e->setToolTip(tip);
     const auto read = [picture, low, high](const QString &typed) -> std::optional<Decimal> {
         const auto v = picture.parse(typed);
@@ -381,6 +392,7 @@ QWidget *BrewForm::intSpin(BrewControl id, int low, int high, int step, int digi
                            std::function<int(const BrewRecord &)> get, std::function<void(BrewRecord &, int)> set)
 {
     auto *s = new IntSpinBox;
+    s->setMaximumWidth(spinWidth(s, QStringLiteral("8888")));
     s->setAllowedRange(low, high);
     s->setSingleStep(step);
     s->setBlankWhenZero(true);
@@ -405,6 +417,7 @@ QWidget *BrewForm::decimalSpin(BrewControl id, Decimal BrewRecord::*field, Decim
                                int decimals, const QString &tip)
 {
     auto *s = new DecimalSpinBox;
+    s->setMaximumWidth(spinWidth(s, QStringLiteral("888.888")));
     s->setDecimals(decimals);
     s->setAllowedRange(low, high);
     s->setStep(step);
@@ -452,6 +465,7 @@ protected:
 QWidget *BrewForm::gravitySpin(BrewControl id, std::int16_t BrewRecord::*field, const QString &tip)
 {
     auto *s = new GravitySpinBox;
+    s->setMaximumWidth(spinWidth(s, QStringLiteral("8888")));
     s->setAllowedRange(900, 1200);
     s->setBlankWhenZero(true);
     s->setToolTip(tip);
@@ -472,6 +486,7 @@ QWidget *BrewForm::gravitySpin(BrewControl id, std::int16_t BrewRecord::*field, 
 QWidget *BrewForm::dateSpin(BrewControl id, date::Day BrewRecord::*field, int step, const QString &tip)
 {
     auto *s = new DateSpinBox;
+    s->setMaximumWidth(spinWidth(s, QStringLiteral("88 88 8888")));
     s->setSingleStep(step);
     s->setToolTip(tip);
     bind(
@@ -493,6 +508,7 @@ QWidget *BrewForm::textSpin(BrewControl id, QString BrewRecord::*field, const QS
     // A temperature kept as text: the arrows step it from 10 to 130. Text that is no number is
     // left in the record untouched until the user enters a new value.
     auto *s = new IntSpinBox;
+    s->setMaximumWidth(spinWidth(s, QStringLiteral("8888")));
     s->setAllowedRange(10, 130);
     s->setBlankWhenZero(true);
     s->setToolTip(tip);
@@ -646,8 +662,8 @@ QWidget *BrewForm::buildFermentation()
     othersGrid->addWidget(button(BrewControl::PrimeFermentation, QStringLiteral("Prime Entry Field&s"),
                                  QStringLiteral("Prime Fermentation to default values.")),
                           n, 1, Qt::AlignRight);
-    grid->addWidget(others, 0, 4, row, 1);
-    grid->setColumnStretch(1, 1);
+    grid->addWidget(others, 0, 4, row, 1, Qt::AlignTop);
+    grid->setColumnStretch(3, 1);
     grid->setRowStretch(row, 1);
     return page;
 }

@@ -276,6 +276,7 @@ TEST_F(BrewFormTest, ViewOnlyLeavesTheTabsCancelHelpAndCalculator)
                            BrewControl::CalculateAlc, BrewControl::TASTE, BrewControl::Reset,
                            BrewControl::CalculateCost, BrewControl::BREWCOST, BrewControl::OK})
         EXPECT_FALSE(f.control(id)->isEnabled()) << static_cast<int>(id);
+    EXPECT_FALSE(f.findChild<QWidget *>(QStringLiteral("NoStock"))->isEnabled());
     for (BrewControl id : {BrewControl::Cancel, BrewControl::Help, BrewControl::Calculator})
         EXPECT_TRUE(f.control(id)->isEnabled()) << static_cast<int>(id);
     EXPECT_TRUE(f.tabs()->isEnabled());
