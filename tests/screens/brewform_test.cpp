@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "records/brewstable.h"
 #include "records/globals.h"
+#include "records/kitstable.h"
 #include "screens/brewform.h"
 #include "screens/fieldhistory.h"
 #include "screens/notesedit.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -311,6 +313,74 @@ TEST_F(BrewFormTest, TheFormOpensOnceAndHandsTheSavedBrewBack)
     EXPECT_EQ(buffer.BREWBATCHNAME, QStringLiteral("Xmas"));
     EXPECT_EQ(table.fetch(buffer.RECORDNUMBER).value()->BREWBATCHNAME, QStringLiteral("Xmas"));
     EXPECT_EQ(WindowRegistry::instance().find(QStringLiteral("UpdateBrews")), nullptr);
+}
+
+TEST_F(BrewFormTest, KitListComesFromTheKitsTableInNameOrderAndAPickCopiesTheName)
+{
+    {
+        KitsTable kits(dir.path());
+        ASSERT_TRUE(kits.open());
+        ScriptedPrompter quiet;
+        int number = 1;
+        for (const char *name : {"Muntons Bitter", "brewferm Abbey", "Coopers Lager"}) {
+            KitRecord k;
+            k.RECORDNUMBER = number++;
+            k.NAMEOFBREW = QLatin1String(name);
+            ASSERT_TRUE(kits.insert(k, quiet));
+        }
+        kits.close();
+    }
+    BrewForm &f = open(FormRequest::Insert);
+    auto *kit = static_cast<QComboBox *>(f.control(BrewControl::BREWKIT));
+    QStringList names;
+    for (int i = 0; i < kit->count(); ++i)
+        names << kit->itemText(i);
+    EXPECT_EQ(names, (QStringList{QStringLiteral("brewferm Abbey"), QStringLiteral("Coopers Lager"),
+                                  QStringLiteral("Muntons Bitter")}));
+    kit->setCurrentIndex(1);
+    emit kit->activated(1);
+    EXPECT_EQ(f.logic().record().BREWKIT, QStringLiteral("Coopers Lager"));
+}
+
+TEST_F(BrewFormTest, FormattedNotesSurviveSavingAndReopening)
+{
+    BrewRecord brew;
+    brew.BREWKIT = QStringLiteral("Coopers Lager");
+    const BrewRecord saved = stored(brew);
+    BrewForm &f = open(FormRequest::Change, saved);
+    QTextEdit *editor = static_cast<NotesEdit *>(f.control(BrewControl::NOTES))->editor();
+    editor->setFocus();
+    QTextCursor cursor(editor->document());
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    cursor.insertText(QStringLiteral("Crisp"), bold);
+    cursor.insertText(QStringLiteral(" and clean."), QTextCharFormat());
+    click(BrewControl::OK);
+    ASSERT_FALSE(f.isVisible());
+
+    const BrewRecord reread = *table.fetch(saved.RECORDNUMBER).value();
+    EXPECT_TRUE(NotesEdit::isFormatted(reread.NOTES));
+    EXPECT_EQ(NotesEdit::plainTextOf(reread.NOTES), QStringLiteral("Crisp and clean."));
+
+    BrewForm &g = open(FormRequest::Change, reread);
+    QTextCursor start(static_cast<NotesEdit *>(g.control(BrewControl::NOTES))->editor()->document());
+    start.movePosition(QTextCursor::NextCharacter);
+    EXPECT_EQ(start.charFormat().fontWeight(), QFont::Bold);
+    // Opening and leaving unchanged notes is no change.
+    click(BrewControl::Cancel);
+    EXPECT_FALSE(g.isVisible());
+    EXPECT_TRUE(prompter.captions().isEmpty());
+}
+
+TEST_F(BrewFormTest, DeleteAsksOverTheFormAndRemovesTheBrew)
+{
+    BrewRecord brew;
+    brew.BREWKIT = QStringLiteral("Coopers Lager");
+    BrewRecord buffer = stored(brew);
+    prompter.answer(1);
+    EXPECT_TRUE(runUpdateBrews(nullptr, FormRequest::Delete, table, buffer, prompter));
+    EXPECT_EQ(prompter.captions(), QStringList{QStringLiteral("Confirm Delete")});
+    EXPECT_FALSE(table.fetch(buffer.RECORDNUMBER).value().has_value());
 }
 
 } // namespace

@@ -739,4 +739,26 @@ TEST_F(UpdateBrewsLogicTest, DeleteAsksThenRemovesTheBrew)
     }
 }
 
+TEST_F(UpdateBrewsLogicTest, NotesTooLongForTheBrewAreRefusedNotCut)
+{
+    const BrewRecord original = stored(brewed());
+    UpdateBrewsLogic &f = form(FormRequest::Change, original);
+    const QString longNote(1001, QLatin1Char('x'));
+    f.record().NOTES = longNote;
+    f.ok();
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_TRUE(prompter.shown()[0].text.contains(QLatin1String("ALE:NOTES"))) << prompter.shown()[0].text.toStdString();
+    EXPECT_FALSE(view.closed);
+    EXPECT_EQ(f.record().NOTES, longNote);
+    EXPECT_EQ(reread(original.RECORDNUMBER)->NOTES, QString());
+}
+
+TEST_F(UpdateBrewsLogicTest, ACopiedBrewStartsInStock)
+{
+    BrewRecord consumed = brewed();
+    consumed.STOCKONHAND = QStringLiteral("0");
+    UpdateBrewsLogic &f = form(FormRequest::Insert, stored(consumed));
+    EXPECT_EQ(f.record().STOCKONHAND, QStringLiteral("1"));
+}
+
 } // namespace
