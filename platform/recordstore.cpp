@@ -140,10 +140,14 @@ Result RecordStore::open()
             return created;
     }
     // A damaged or foreign file is examined without a writable connection, so nothing
-    // (not even a journal rollback) can change it before it is known to be a store.
-    Expected<int> version = inspectReadOnly(m_def, path);
-    if (!version)
-        return version.result();
+    // (not even a journal rollback) can change it before it is known to be a store. A store
+    // that another handle of this program holds open was examined when that handle opened it.
+    Expected<int> version = kSchemaVersion;
+    if (!isOpenAnywhere(canonical(path))) {
+        version = inspectReadOnly(m_def, path);
+        if (!version)
+            return version.result();
+    }
 
     sqlite3 *db = nullptr;
     const QByteArray p = path.toUtf8();
@@ -326,7 +330,9 @@ Expected<std::int64_t> RecordStore::count(int key, const Filter &filter) const
     Expected<QString> cond = filterCondition(m_def, filter, 1);
     if (!cond)
         return cond.result();
-    QString where = exclusion(m_def, key);
+    // Without a filter the key's own index holds the count; with one, every row has to be
+    // looked at, and one pass over the table beats a pass over the index with a row lookup each.
+    QString where = exclusion(m_def, key, cond->isEmpty());
     if (!cond->isEmpty())
         where += QStringLiteral(" AND ") + *cond;
     sqlite3_stmt *s = m_statements->get(

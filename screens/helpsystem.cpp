@@ -9,7 +9,11 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QElapsedTimer>
+#include <QHelpContentModel>
 #include <QHelpEngine>
+#include <QHelpIndexModel>
+#include <QThread>
 #include <QHelpLink>
 #include <QKeyEvent>
 #include <QMainWindow>
@@ -33,15 +37,30 @@ QString stampOf(const QString &path)
 } // namespace
 
 HelpSystem::HelpSystem(const QString &qchPath, const QString &collectionPath, Prompter *prompter, QObject *parent)
-    : QObject(parent), m_prompter(prompter)
+    : QObject(parent), m_qchPath(QFileInfo(qchPath).absoluteFilePath()), m_collectionPath(collectionPath),
+      m_prompter(prompter)
 {
-    const QString qch = QFileInfo(qchPath).absoluteFilePath();
+}
+
+bool HelpSystem::ready() const
+{
+    // Set up at the first use, so that starting the program does not wait for it.
+    if (!m_setUp) {
+        m_setUp = true;
+        const_cast<HelpSystem *>(this)->setUp();
+    }
+    return m_error.isEmpty();
+}
+
+void HelpSystem::setUp()
+{
+    const QString &qch = m_qchPath;
     if (!QFileInfo::exists(qch)) {
         m_error = tr("The help file %1 is missing.").arg(QDir::toNativeSeparators(qch));
         return;
     }
-    QDir().mkpath(QFileInfo(collectionPath).absolutePath());
-    m_engine = new QHelpEngine(collectionPath, this);
+    QDir().mkpath(QFileInfo(m_collectionPath).absolutePath());
+    m_engine = new QHelpEngineCore(m_collectionPath, this);
     m_engine->setReadOnly(false);
     m_engine->setUsesFilterEngine(true);
     if (!m_engine->setupData()) {
@@ -71,6 +90,15 @@ HelpSystem::HelpSystem(const QString &qchPath, const QString &collectionPath, Pr
 HelpSystem::~HelpSystem()
 {
     delete m_window;
+    if (m_viewerEngine) {
+        // The engine reads its contents and index on threads of its own; it must not
+        // be destroyed under them (a quick exit after opening the help window).
+        QElapsedTimer waited;
+        waited.start();
+        while ((m_viewerEngine->contentModel()->isCreatingContents() || m_viewerEngine->indexModel()->isCreatingIndex())
+               && waited.elapsed() < 10000)
+            QThread::msleep(5);
+    }
     if (g_instance == this)
         g_instance = nullptr;
 }
@@ -97,7 +125,7 @@ void HelpSystem::setInstance(HelpSystem *help)
 
 QUrl HelpSystem::pageUrl(const QString &page) const
 {
-    if (!m_error.isEmpty() || page.isEmpty())
+    if (!ready() || page.isEmpty())
         return {};
     const QUrl url(QStringLiteral("qthelp://%1/doc/%2.html").arg(m_namespace, page));
     return m_engine->fileData(url).isEmpty() ? QUrl() : url;
@@ -105,7 +133,7 @@ QUrl HelpSystem::pageUrl(const QString &page) const
 
 QUrl HelpSystem::keywordUrl(const QString &keyword) const
 {
-    if (!m_error.isEmpty())
+    if (!ready())
         return {};
     const QList<QHelpLink> links = m_engine->documentsForKeyword(keyword);
     return links.isEmpty() ? QUrl() : links.first().url;
@@ -118,18 +146,21 @@ QUrl HelpSystem::contentsUrl() const
 
 QByteArray HelpSystem::pageData(const QUrl &url) const
 {
-    return m_engine ? m_engine->fileData(url) : QByteArray();
+    return ready() ? m_engine->fileData(url) : QByteArray();
 }
 
 void HelpSystem::show(const QUrl &url)
 {
-    if (!m_error.isEmpty()) {
+    if (!ready()) {
         if (m_prompter)
             m_prompter->tell(Message{tr("Help"), m_error, MessageIcon::Error, {}, 1});
         return;
     }
     if (!m_window) {
-        m_window = new HelpWindow(m_engine);
+        m_viewerEngine = new QHelpEngine(m_collectionPath, this);
+        m_viewerEngine->setUsesFilterEngine(true);
+        m_viewerEngine->setupData();
+        m_window = new HelpWindow(m_viewerEngine);
         WindowHost::setProcedure(m_window, QString(), QStringLiteral("index"));
     }
     m_window->showUrl(url);
@@ -151,7 +182,7 @@ void HelpSystem::showPage(const QString &page)
 bool HelpSystem::showKeyword(const QString &keyword)
 {
     const QUrl url = keywordUrl(keyword);
-    if (url.isEmpty() && m_error.isEmpty()) {
+    if (url.isEmpty() && ready()) {
         if (m_prompter)
             m_prompter->tell(Message{QStringLiteral("Help topic"), QStringLiteral("Not found"), MessageIcon::Information, {}, 1});
         return false;
