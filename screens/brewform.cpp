@@ -388,6 +388,31 @@ QWidget *BrewForm::numberEntry(BrewControl id, const QString &pictureToken, cons
     return e;
 }
 
+template <class Box>
+void BrewForm::connectSpin(Box *box, BrewControl id)
+{
+    connect(box, &Box::typed, this, [this, id] { accept(id); });
+    connect(box, &Box::stepped, this, [this, id] { stepped(id); });
+    // Said once the refusal is over, not from inside the focus change that caused it.
+    connect(box, &Box::refused, this, [this, id] { m_logic->refused(id); }, Qt::QueuedConnection);
+}
+
+QWidget *BrewForm::bindSpin(IntSpinBox *s, BrewControl id, const QString &tip,
+                            std::function<int(const BrewRecord &)> get, std::function<void(BrewRecord &, int)> set)
+{
+    s->setToolTip(tip);
+    bind(
+        id, s,
+        [this, s, get] {
+            const int v = get(m_logic->record());
+            if (s->value() != v || (v == 0 && !s->text().isEmpty()))
+                s->setValue(v);
+        },
+        [this, s, set] { set(m_logic->record(), s->value()); });
+    connectSpin(s, id);
+    return s;
+}
+
 QWidget *BrewForm::intSpin(BrewControl id, int low, int high, int step, int digits, const QString &tip,
                            std::function<int(const BrewRecord &)> get, std::function<void(BrewRecord &, int)> set)
 {
@@ -398,19 +423,7 @@ QWidget *BrewForm::intSpin(BrewControl id, int low, int high, int step, int digi
     s->setBlankWhenZero(true);
     if (digits > 0)
         s->setMinimumDigits(digits);
-    s->setToolTip(tip);
-    bind(
-        id, s,
-        [this, s, get] {
-            const int v = get(m_logic->record());
-            if (s->value() != v || (v == 0 && !s->text().isEmpty()))
-                s->setValue(v);
-        },
-        [this, s, set] { set(m_logic->record(), s->value()); });
-    connect(s, &IntSpinBox::typed, this, [this, id] { accept(id); });
-    connect(s, &IntSpinBox::stepped, this, [this, id] { stepped(id); });
-    connect(s, &IntSpinBox::refused, this, [this, id] { m_logic->refused(id); }, Qt::QueuedConnection);
-    return s;
+    return bindSpin(s, id, tip, std::move(get), std::move(set));
 }
 
 QWidget *BrewForm::decimalSpin(BrewControl id, Decimal BrewRecord::*field, Decimal low, Decimal high, Decimal step,
@@ -432,9 +445,7 @@ QWidget *BrewForm::decimalSpin(BrewControl id, Decimal BrewRecord::*field, Decim
         },
         // The field holds two places, whatever the box shows.
         [this, s, field] { m_logic->record().*field = s->decimalValue().rounded(2); });
-    connect(s, &DecimalSpinBox::typed, this, [this, id] { accept(id); });
-    connect(s, &DecimalSpinBox::stepped, this, [this, id] { stepped(id); });
-    connect(s, &DecimalSpinBox::refused, this, [this, id] { m_logic->refused(id); }, Qt::QueuedConnection);
+    connectSpin(s, id);
     return s;
 }
 
@@ -468,19 +479,9 @@ QWidget *BrewForm::gravitySpin(BrewControl id, std::int16_t BrewRecord::*field, 
     s->setMaximumWidth(spinWidth(s, QStringLiteral("8888")));
     s->setAllowedRange(900, 1200);
     s->setBlankWhenZero(true);
-    s->setToolTip(tip);
-    bind(
-        id, s,
-        [this, s, field] {
-            const int v = m_logic->record().*field;
-            if (s->value() != v)
-                s->setValue(v);
-        },
-        [this, s, field] { m_logic->record().*field = static_cast<std::int16_t>(s->value()); });
-    connect(s, &IntSpinBox::typed, this, [this, id] { accept(id); });
-    connect(s, &IntSpinBox::stepped, this, [this, id] { stepped(id); });
-    connect(s, &IntSpinBox::refused, this, [this, id] { m_logic->refused(id); }, Qt::QueuedConnection);
-    return s;
+    return bindSpin(
+        s, id, tip, [field](const BrewRecord &r) { return int(r.*field); },
+        [field](BrewRecord &r, int v) { r.*field = static_cast<std::int16_t>(v); });
 }
 
 QWidget *BrewForm::dateSpin(BrewControl id, date::Day BrewRecord::*field, int step, const QString &tip)
@@ -488,19 +489,8 @@ QWidget *BrewForm::dateSpin(BrewControl id, date::Day BrewRecord::*field, int st
     auto *s = new DateSpinBox;
     s->setMaximumWidth(spinWidth(s, QStringLiteral("88 88 8888")));
     s->setSingleStep(step);
-    s->setToolTip(tip);
-    bind(
-        id, s,
-        [this, s, field] {
-            const int v = m_logic->record().*field;
-            if (s->value() != v)
-                s->setValue(v);
-        },
-        [this, s, field] { m_logic->record().*field = s->value(); });
-    connect(s, &IntSpinBox::typed, this, [this, id] { accept(id); });
-    connect(s, &IntSpinBox::stepped, this, [this, id] { stepped(id); });
-    connect(s, &IntSpinBox::refused, this, [this, id] { m_logic->refused(id); }, Qt::QueuedConnection);
-    return s;
+    return bindSpin(
+        s, id, tip, [field](const BrewRecord &r) { return r.*field; }, [field](BrewRecord &r, int v) { r.*field = v; });
 }
 
 QWidget *BrewForm::textSpin(BrewControl id, QString BrewRecord::*field, const QString &tip)
@@ -511,21 +501,19 @@ QWidget *BrewForm::textSpin(BrewControl id, QString BrewRecord::*field, const QS
     s->setMaximumWidth(spinWidth(s, QStringLiteral("8888")));
     s->setAllowedRange(10, 130);
     s->setBlankWhenZero(true);
-    s->setToolTip(tip);
-    bind(
-        id, s,
-        [this, s, field] {
+    return bindSpin(
+        s, id, tip,
+        [field](const BrewRecord &r) {
             bool ok = false;
-            const int v = (m_logic->record().*field).trimmed().toInt(&ok);
-            if (s->value() != (ok ? v : 0))
-                s->setValue(ok ? v : 0);
+            const int v = (r.*field).trimmed().toInt(&ok);
+            return ok ? v : 0;
         },
-        [this, s, field] {
-            m_logic->record().*field = s->value() == 0 ? QString() : QString::number(s->value());
+        [field](BrewRecord &r, int v) {
+            bool numeric = false;
+            (r.*field).trimmed().toInt(&numeric);
+            if (v != 0 || numeric)
+                r.*field = v == 0 ? QString() : QString::number(v);
         });
-    connect(s, &IntSpinBox::typed, this, [this, id] { accept(id); });
-    connect(s, &IntSpinBox::stepped, this, [this, id] { stepped(id); });
-    return s;
 }
 
 QWidget *BrewForm::buildFermentation()

@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+class IntSpinBox;
 class QLabel;
 class QLayout;
 class QTabWidget;
@@ -78,6 +79,10 @@ private:
     QWidget *numberEntry(BrewControl id, const QString &picture, const QString &tip, Decimal low, Decimal high,
                          std::function<Decimal(const BrewRecord &)> get,
                          std::function<void(BrewRecord &, Decimal)> set);
+    template <class Box>
+    void connectSpin(Box *box, BrewControl id);
+    QWidget *bindSpin(IntSpinBox *box, BrewControl id, const QString &tip, std::function<int(const BrewRecord &)> get,
+                      std::function<void(BrewRecord &, int)> set);
     QWidget *intSpin(BrewControl id, int low, int high, int step, int digits, const QString &tip,
                      std::function<int(const BrewRecord &)> get, std::function<void(BrewRecord &, int)> set);
     QWidget *decimalSpin(BrewControl id, Decimal BrewRecord::*field, Decimal low, Decimal high, Decimal step,
