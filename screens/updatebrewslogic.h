@@ -128,25 +128,25 @@ public:
     bool fieldsChanged() const;
 
     // Window values (LOC).
-    QString sugarUnit() const;        // LOC:SUGAR
-    QString waterUnit() const;        // LOC:WATER
-    QString tempText() const;         // LOC:TEMP
-    QString temp1Char() const;        // LOC:TEMP1CHAR
-    QString alcBy2() const;           // LOC:ALCBY2
-    Decimal displayOG() const;        // LOC:DISPLAYOG
-    Decimal displayFG() const;        // LOC:DISPLAYFG
+    QString sugarUnit() const; // LOC:SUGAR
+    QString waterUnit() const; // LOC:WATER
+    QString tempText() const; // LOC:TEMP
+    QString temp1Char() const; // LOC:TEMP1CHAR
+    QString alcBy2() const; // LOC:ALCBY2
+    Decimal displayOG() const; // LOC:DISPLAYOG
+    Decimal displayFG() const; // LOC:DISPLAYFG
     QString fermentationText() const; // LOC:FERMENTATION
-    QString minUseText() const;       // LOC:MINUSESTRG
-    QString maxUseText() const;       // LOC:MAXUSESTRG
-    bool stockFull() const;           // the full mug beside "Stock on hand:"
+    QString minUseText() const; // LOC:MINUSESTRG
+    QString maxUseText() const; // LOC:MAXUSESTRG
+    bool stockFull() const; // the full mug beside "Stock on hand:"
     ScoreLook look(BrewControl score) const;
 
     // Events.
     void focusIn(BrewControl control);
-    void changed(BrewControl control);  // a value typed or picked was accepted
-    void spun(BrewControl control);     // a spin button or arrow key stepped the value
-    void refused(BrewControl control);  // the control refused a typed value (it beeped, the focus stays)
-    void pressed(BrewControl control);  // a button
+    void changed(BrewControl control); // a value typed or picked was accepted
+    void spun(BrewControl control); // a spin button or arrow key stepped the value
+    void refused(BrewControl control); // the control refused a typed value (it beeped, the focus stays)
+    void pressed(BrewControl control); // a button
     void tabChanged(BrewTab tab);
     void ok();
     void cancel(); // "&Cancel" and the window's close box
@@ -193,8 +193,8 @@ private:
     int m_rememberedOG = 0;
     int m_rememberedFG = 0;
     int m_appearanceGood = 5; // the appearance threshold: 5 at a tab change, 4 after an appearance change
-    ScoreLook m_looks[3] = {ScoreLook::Low, ScoreLook::Low, ScoreLook::Low};
-    bool m_reserved = false;   // an insert's row is held in the store
+    ScoreLook m_looks[3] = { ScoreLook::Low, ScoreLook::Low, ScoreLook::Low };
+    bool m_reserved = false; // an insert's row is held in the store
     bool m_completed = false;
     bool m_finished = false;
 };
