@@ -179,7 +179,6 @@ BrewForm::BrewForm(FormRequest request, BrewsTable &table, Prompter &prompter, Q
     : QDialog(parent)
     , m_logic(std::make_unique<UpdateBrewsLogic>(request, table, prompter, static_cast<UpdateBrewsView &>(*this)))
     , m_table(table)
-    , m_prompter(prompter)
 {
     setObjectName(QLatin1String(kProcedure));
     setSizeGripEnabled(true);

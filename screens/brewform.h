@@ -100,7 +100,6 @@ private:
 
     std::unique_ptr<UpdateBrewsLogic> m_logic;
     BrewsTable &m_table;
-    Prompter &m_prompter;
     QTabWidget *m_tabs = nullptr;
     QHash<BrewControl, QWidget *> m_controls;
     QHash<const QWidget *, BrewControl> m_ids;

@@ -356,7 +356,6 @@ void UpdateBrewsLogic::pressed(BrewControl control)
 void UpdateBrewsLogic::tabChanged(BrewTab)
 {
     overall();
-    m_appearanceGood = 5;
     m_looks[0] = m_record.APPEARANCE >= 5 ? ScoreLook::Good : ScoreLook::Low;
     m_looks[1] = m_record.AROMA >= 5 ? ScoreLook::Good : ScoreLook::Low;
     m_looks[2] = m_record.TASTE >= 25 ? ScoreLook::Good : ScoreLook::Low;
@@ -490,8 +489,8 @@ void UpdateBrewsLogic::scoreTouched(BrewControl control)
     overall();
     switch (control) {
     case BrewControl::APPEARANCE:
-        m_appearanceGood = 4;
-        m_looks[0] = m_record.APPEARANCE >= m_appearanceGood ? ScoreLook::Good : ScoreLook::Low;
+        // Right after an appearance change 4 already counts as good; a tab change asks for 5.
+        m_looks[0] = m_record.APPEARANCE >= 4 ? ScoreLook::Good : ScoreLook::Low;
         break;
     case BrewControl::AROMA:
         m_looks[1] = m_record.AROMA >= 5 ? ScoreLook::Good : ScoreLook::Low;

@@ -153,8 +153,8 @@ public:
     // Delete request: asks "Confirm Delete" and deletes; the form closes either way.
     void confirmDelete();
 
-    // The checks of OK's date and gravity steps (exposed for the window's tests of focus).
-    date::Day rememberedDateDown() const { return m_dates.rememberedDateDown(); }
+    // The readings the alcohol figure was last worked out from (or as the form opened), which
+    // OK compares with.
     int rememberedOG() const { return m_rememberedOG; }
     int rememberedFG() const { return m_rememberedFG; }
 
@@ -192,7 +192,6 @@ private:
     BrewDateRules m_dates;
     int m_rememberedOG = 0;
     int m_rememberedFG = 0;
-    int m_appearanceGood = 5; // the appearance threshold: 5 at a tab change, 4 after an appearance change
     ScoreLook m_looks[3] = { ScoreLook::Low, ScoreLook::Low, ScoreLook::Low };
     bool m_reserved = false; // an insert's row is held in the store
     bool m_completed = false;
