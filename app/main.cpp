@@ -18,7 +18,8 @@
 #include <chrono>
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 int runCheck(const CommandLine &line)
 {
@@ -32,17 +33,17 @@ int runCheck(const CommandLine &line)
 void reportStartup(ProgramStart &start)
 {
     auto stamp = [](const char *what) {
-        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                            std::chrono::steady_clock::now().time_since_epoch())
-                            .count();
+        const auto ns
+            = std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+                  .count();
         std::printf("%s %lld\n", what, static_cast<long long>(ns));
         std::fflush(stdout);
     };
-    start.setHooks({[stamp] { stamp("splash-shown"); }, [stamp] { stamp("splash-closed"); },
-                    [stamp] {
-                        stamp("frame-shown");
-                        QCoreApplication::quit();
-                    }});
+    start.setHooks({ [stamp] { stamp("splash-shown"); }, [stamp] { stamp("splash-closed"); },
+        [stamp] {
+            stamp("frame-shown");
+            QCoreApplication::quit();
+        } });
 }
 
 int runProgram(int argc, char **argv, const CommandLine &line)
@@ -54,7 +55,7 @@ int runProgram(int argc, char **argv, const CommandLine &line)
         // Stores are never created in a folder the user did not mean.
         const QString text = QStringLiteral("The data folder %1 does not exist.").arg(line.dataFolder);
         std::fprintf(stderr, "maltwright: %s\n", qPrintable(text));
-        prompter.tell(Message{QStringLiteral("Maltwright"), text, MessageIcon::Error, {}, 1});
+        prompter.tell(Message { QStringLiteral("Maltwright"), text, MessageIcon::Error, {}, 1 });
         return 2;
     }
     ProgramStart::Options options;

@@ -15,8 +15,8 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStatusBar>
 #include <QProcess>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -25,7 +25,8 @@
 #include <map>
 #include <vector>
 
-namespace {
+namespace
+{
 
 long long nowNs()
 {
@@ -51,7 +52,7 @@ std::map<QString, long long> launch(const QString &program, const QStringList &a
     p.start(program, args);
     if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
         std::fprintf(stderr, "startup_bench: %s failed (exit %d): %s\n", qPrintable(program), p.exitCode(),
-                     p.readAllStandardError().constData());
+            p.readAllStandardError().constData());
         return {};
     }
     std::map<QString, long long> stamps;
@@ -92,8 +93,8 @@ int main(int argc, char **argv)
     const QString self = QCoreApplication::applicationFilePath();
     const QString maltwright = QCoreApplication::applicationDirPath() + QStringLiteral("/../app/maltwright");
     if (!QFile::exists(maltwright)) {
-        std::fprintf(stderr, "startup_bench: %s is missing; build the maltwright target first\n",
-                     qPrintable(maltwright));
+        std::fprintf(
+            stderr, "startup_bench: %s is missing; build the maltwright target first\n", qPrintable(maltwright));
         return 1;
     }
     QTemporaryDir data;
@@ -102,23 +103,23 @@ int main(int argc, char **argv)
         ini.open(QIODevice::WriteOnly);
         ini.write("[Defaults]\nDefaultsSetYN=1\n");
     }
-    const QStringList oursArgs{QStringLiteral("--data-dir"), data.path()};
+    const QStringList oursArgs { QStringLiteral("--data-dir"), data.path() };
 
     const int runs = 11;
     std::vector<double> ours, baseline;
     for (int i = 0; i < runs + 1; ++i) {
         long long t0 = 0, t1 = 0;
         const auto o = launch(maltwright, oursArgs, t0);
-        const auto b = launch(self, {QStringLiteral("--bare")}, t1);
+        const auto b = launch(self, { QStringLiteral("--bare") }, t1);
         if (o.size() != 3 || b.size() != 1) {
             std::fprintf(stderr, "startup_bench: a start-up did not report\n");
             return 1;
         }
         if (i == 0)
             continue; // the first start registers the help pages and warms the caches
-        ours.push_back((o.at(QStringLiteral("splash-shown")) - t0
-                        + o.at(QStringLiteral("frame-shown")) - o.at(QStringLiteral("splash-closed")))
-                       / 1e9);
+        ours.push_back((o.at(QStringLiteral("splash-shown")) - t0 + o.at(QStringLiteral("frame-shown"))
+                           - o.at(QStringLiteral("splash-closed")))
+            / 1e9);
         baseline.push_back((b.at(QStringLiteral("frame-shown")) - t1) / 1e9);
     }
     const double o = median(ours), b = median(baseline);

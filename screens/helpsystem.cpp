@@ -8,20 +8,21 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QHelpContentModel>
 #include <QHelpEngine>
 #include <QHelpIndexModel>
-#include <QThread>
 #include <QHelpLink>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStandardPaths>
+#include <QThread>
 
-namespace {
+namespace
+{
 
 HelpSystem *g_instance = nullptr;
 const QString kStampKey = QStringLiteral("maltwright/qchStamp");
@@ -30,15 +31,16 @@ const QString kStampKey = QStringLiteral("maltwright/qchStamp");
 QString stampOf(const QString &path)
 {
     const QFileInfo fi(path);
-    return QString::number(fi.size()) + QLatin1Char(':')
-        + QString::number(fi.lastModified().toMSecsSinceEpoch());
+    return QString::number(fi.size()) + QLatin1Char(':') + QString::number(fi.lastModified().toMSecsSinceEpoch());
 }
 
 } // namespace
 
 HelpSystem::HelpSystem(const QString &qchPath, const QString &collectionPath, Prompter *prompter, QObject *parent)
-    : QObject(parent), m_qchPath(QFileInfo(qchPath).absoluteFilePath()), m_collectionPath(collectionPath),
-      m_prompter(prompter)
+    : QObject(parent)
+    , m_qchPath(QFileInfo(qchPath).absoluteFilePath())
+    , m_collectionPath(collectionPath)
+    , m_prompter(prompter)
 {
 }
 
@@ -96,32 +98,23 @@ HelpSystem::~HelpSystem()
         QElapsedTimer waited;
         waited.start();
         while ((m_viewerEngine->contentModel()->isCreatingContents() || m_viewerEngine->indexModel()->isCreatingIndex())
-               && waited.elapsed() < 10000)
+            && waited.elapsed() < 10000)
             QThread::msleep(5);
     }
     if (g_instance == this)
         g_instance = nullptr;
 }
 
-QString HelpSystem::defaultQchPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/MWhelp.qch");
-}
+QString HelpSystem::defaultQchPath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/MWhelp.qch"); }
 
 QString HelpSystem::defaultCollectionPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/MWhelp.qhc");
 }
 
-HelpSystem *HelpSystem::instance()
-{
-    return g_instance;
-}
+HelpSystem *HelpSystem::instance() { return g_instance; }
 
-void HelpSystem::setInstance(HelpSystem *help)
-{
-    g_instance = help;
-}
+void HelpSystem::setInstance(HelpSystem *help) { g_instance = help; }
 
 QUrl HelpSystem::pageUrl(const QString &page) const
 {
@@ -139,21 +132,15 @@ QUrl HelpSystem::keywordUrl(const QString &keyword) const
     return links.isEmpty() ? QUrl() : links.first().url;
 }
 
-QUrl HelpSystem::contentsUrl() const
-{
-    return pageUrl(QStringLiteral("index"));
-}
+QUrl HelpSystem::contentsUrl() const { return pageUrl(QStringLiteral("index")); }
 
-QByteArray HelpSystem::pageData(const QUrl &url) const
-{
-    return ready() ? m_engine->fileData(url) : QByteArray();
-}
+QByteArray HelpSystem::pageData(const QUrl &url) const { return ready() ? m_engine->fileData(url) : QByteArray(); }
 
 void HelpSystem::show(const QUrl &url)
 {
     if (!ready()) {
         if (m_prompter)
-            m_prompter->tell(Message{tr("Help"), m_error, MessageIcon::Error, {}, 1});
+            m_prompter->tell(Message { tr("Help"), m_error, MessageIcon::Error, {}, 1 });
         return;
     }
     if (!m_window) {
@@ -168,10 +155,7 @@ void HelpSystem::show(const QUrl &url)
     WindowRegistry::raise(m_window);
 }
 
-void HelpSystem::showContents()
-{
-    show(contentsUrl());
-}
+void HelpSystem::showContents() { show(contentsUrl()); }
 
 void HelpSystem::showPage(const QString &page)
 {
@@ -184,7 +168,8 @@ bool HelpSystem::showKeyword(const QString &keyword)
     const QUrl url = keywordUrl(keyword);
     if (url.isEmpty() && ready()) {
         if (m_prompter)
-            m_prompter->tell(Message{QStringLiteral("Help topic"), QStringLiteral("Not found"), MessageIcon::Information, {}, 1});
+            m_prompter->tell(
+                Message { QStringLiteral("Help topic"), QStringLiteral("Not found"), MessageIcon::Information, {}, 1 });
         return false;
     }
     show(url);
@@ -210,10 +195,7 @@ QString HelpSystem::helpPageFor(const QWidget *w)
     return {};
 }
 
-void HelpSystem::installF1()
-{
-    qApp->installEventFilter(this);
-}
+void HelpSystem::installF1() { qApp->installEventFilter(this); }
 
 bool HelpSystem::eventFilter(QObject *, QEvent *event)
 {
