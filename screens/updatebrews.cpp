@@ -1,0 +1,7 @@
+#include "screens/updatebrews.h"
+
+// Placeholder until the form itself lands, so callers can link against the entry point.
+bool runUpdateBrews(QWidget *, FormRequest, BrewsTable &, BrewRecord &, Prompter &)
+{
+    return false;
+}
