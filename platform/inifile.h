@@ -14,20 +14,11 @@
 // the old file or the new one, never half of one. A change that cannot be made
 // comes back as a failure with its reason and leaves the file untouched.
 
+#include "platform/result.h"
+
 #include <QString>
 #include <optional>
 #include <vector>
-
-// The outcome of a change to a file: done, or the reason it was not.
-struct IniResult
-{
-    bool ok = true;
-    QString message;
-
-    static IniResult done() { return {}; }
-    static IniResult failed(QString why) { return {false, std::move(why)}; }
-    explicit operator bool() const { return ok; }
-};
 
 class IniFile
 {
@@ -48,11 +39,11 @@ public:
     bool contains(const QString &section, const QString &key) const;
 
     // Creates the file and the section when needed.
-    IniResult write(const QString &section, const QString &key, const QString &value) const;
-    IniResult remove(const QString &section, const QString &key) const;
+    Result write(const QString &section, const QString &key, const QString &value) const;
+    Result remove(const QString &section, const QString &key) const;
     // Several keys of one section in one replacement of the file, all or none;
     // keys new to the section are added in the order given.
-    IniResult update(const QString &section, const std::vector<Change> &changes) const;
+    Result update(const QString &section, const std::vector<Change> &changes) const;
 
 private:
     QString m_path;

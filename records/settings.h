@@ -56,12 +56,12 @@ struct FrameSettings
 FrameSettings loadFrameSettings();
 
 // The toolbar menu items: "UNHIDE" when shown, "HIDE" when hidden.
-IniResult storeDisplay(bool toolbarShown);
+Result storeDisplay(bool toolbarShown);
 // OK of the defaults window: OpenBrowse, OpenAtStock, TipFlag, Override, Units,
 // Temp and Alc from glo(), in that order, each as its number ("1"/"0"), in one
 // replacement of the file.
-IniResult storeDefaults();
+Result storeDefaults();
 // The first-run prompt closing: DefaultsSetYN from glo().SETDEFAULTSYN.
-IniResult storeDefaultsSetYN();
+Result storeDefaultsSetYN();
 
 } // namespace settings

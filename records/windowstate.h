@@ -35,7 +35,7 @@ WindowPlacement readPlacement(const QString &section);
 // only when it was neither maximised nor minimised, else removed; Width and
 // Height only when it is also resizable, else removed. `pos` and `size` are the
 // window's normal geometry; missing ones remove their entries.
-IniResult storePlacement(const QString &section, const WindowPlacement &placement, bool resizable);
+Result storePlacement(const QString &section, const WindowPlacement &placement, bool resizable);
 
 // Opening a browse list: the column format to use. The user's layout (SRCF?Browse:1)
 // is taken only while the stored design (SRCFOriginal?Browse:1) is the current
@@ -44,6 +44,6 @@ IniResult storePlacement(const QString &section, const WindowPlacement &placemen
 // changed design discards the user's layout once. Format texts are kept as given.
 QString columnFormatOnOpen(const QString &section, const QString &designed);
 // Closing a browse list: its current format becomes the user's layout.
-IniResult storeColumnFormat(const QString &section, const QString &format);
+Result storeColumnFormat(const QString &section, const QString &format);
 
 } // namespace windowstate
