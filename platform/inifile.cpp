@@ -13,7 +13,8 @@
 #include <unistd.h>
 #endif
 
-namespace {
+namespace
+{
 
 // A settings file is a few kilobytes; anything far larger is not one of ours.
 constexpr qint64 kLargestFile = 4 * 1024 * 1024;
@@ -24,17 +25,15 @@ QMutex g_writeLock;
 
 enum class LineKind { Other, Section, Key };
 
-struct Line
-{
-    QByteArray bytes;  // without its line ending
+struct Line {
+    QByteArray bytes; // without its line ending
     QByteArray ending; // "\r\n", "\n", or "" for a last line without one
     LineKind kind = LineKind::Other;
-    QString name;      // section or key name
-    QString value;     // a key's value, quotes taken off
+    QString name; // section or key name
+    QString value; // a key's value, quotes taken off
 };
 
-struct Content
-{
+struct Content {
     bool exists = false;
     bool readable = true;
     QString problem;
@@ -188,7 +187,10 @@ QString invalidName(const QString &section, const QString &key)
     return {};
 }
 
-QByteArray keyLine(const QString &key, const QString &value) { return (key + QLatin1Char('=') + encodeValue(value)).toUtf8(); }
+QByteArray keyLine(const QString &key, const QString &value)
+{
+    return (key + QLatin1Char('=') + encodeValue(value)).toUtf8();
+}
 
 QByteArray newLineEnding(const std::vector<Line> &lines)
 {
@@ -257,12 +259,12 @@ bool IniFile::contains(const QString &section, const QString &key) const
 
 Result IniFile::write(const QString &section, const QString &key, const QString &value) const
 {
-    return update(section, {{key, value}});
+    return update(section, { { key, value } });
 }
 
 Result IniFile::remove(const QString &section, const QString &key) const
 {
-    return update(section, {{key, std::nullopt}});
+    return update(section, { { key, std::nullopt } });
 }
 
 Result IniFile::update(const QString &section, const std::vector<Change> &changes) const
@@ -295,14 +297,14 @@ Result IniFile::update(const QString &section, const std::vector<Change> &change
             }
             continue;
         }
-        Line entry{keyLine(change.key, *change.value), ending, LineKind::Key, change.key, *change.value};
+        Line entry { keyLine(change.key, *change.value), ending, LineKind::Key, change.key, *change.value };
         if (s < 0) {
             // A new section goes at the end, after a blank line.
             if (!lines.empty() && lines.back().ending.isEmpty())
                 lines.back().ending = ending;
             if (!lines.empty() && !lines.back().bytes.trimmed().isEmpty())
-                lines.push_back(Line{{}, ending, LineKind::Other, {}, {}});
-            lines.push_back(Line{'[' + section.toUtf8() + ']', ending, LineKind::Section, section, {}});
+                lines.push_back(Line { {}, ending, LineKind::Other, {}, {} });
+            lines.push_back(Line { '[' + section.toUtf8() + ']', ending, LineKind::Section, section, {} });
             lines.push_back(std::move(entry));
             continue;
         }

@@ -24,13 +24,15 @@ class IniFile
 {
 public:
     // One key to set, or to remove when value is empty (nullopt).
-    struct Change
-    {
+    struct Change {
         QString key;
         std::optional<QString> value;
     };
 
-    explicit IniFile(QString path) : m_path(std::move(path)) {}
+    explicit IniFile(QString path)
+        : m_path(std::move(path))
+    {
+    }
     const QString &path() const { return m_path; }
 
     // The value of a key; the empty text when the file, section or key is missing.

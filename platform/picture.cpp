@@ -7,7 +7,8 @@
 #include <algorithm>
 #include <limits>
 
-namespace {
+namespace
+{
 
 bool isDigitPosition(QChar c) { return c == QLatin1Char('#') || c == QLatin1Char('<'); }
 
@@ -57,8 +58,7 @@ QString leftCharacters(const QString &s, int n)
 // in threes or not at all, optional "." and decimals.
 std::optional<Decimal> readTypedNumber(const QString &text, bool &negative)
 {
-    static const QRegularExpression form(
-        QStringLiteral("^([+-]?)([0-9]{1,3}(?:,[0-9]{3})+|[0-9]*)(?:\\.([0-9]*))?$"));
+    static const QRegularExpression form(QStringLiteral("^([+-]?)([0-9]{1,3}(?:,[0-9]{3})+|[0-9]*)(?:\\.([0-9]*))?$"));
     const auto m = form.match(text);
     if (!m.hasMatch() || (m.captured(2).isEmpty() && m.captured(3).isEmpty()))
         return std::nullopt;
@@ -82,7 +82,8 @@ int integerDigits(const Decimal &value)
 
 } // namespace
 
-Picture::Picture(const QString &token) : m_token(token)
+Picture::Picture(const QString &token)
+    : m_token(token)
 {
     if (token.isEmpty())
         return;
@@ -162,8 +163,8 @@ QString Picture::pattern(long long value) const
         return {};
     const bool negative = value < 0;
     // Through unsigned so the most negative value has a magnitude too.
-    const unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(value)
-                                                  : static_cast<unsigned long long>(value);
+    const unsigned long long magnitude
+        = negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
     // No significant digits for 0: every position holds a leading zero.
     const QString digits = magnitude == 0 ? QString() : QString::number(magnitude);
 
@@ -286,8 +287,8 @@ std::optional<Decimal> Picture::parse(const QString &typed) const
         }
         rest.remove(QLatin1Char(' '));
         const int point = m_pattern.lastIndexOf(QLatin1Char('.'));
-        const int placesAfterPoint = point < 0 ? 0 : int(std::count_if(m_pattern.begin() + point, m_pattern.end(),
-                                                                      isDigitPosition));
+        const int placesAfterPoint
+            = point < 0 ? 0 : int(std::count_if(m_pattern.begin() + point, m_pattern.end(), isDigitPosition));
         static const QRegularExpression form(QStringLiteral("^[0-9]*(\\.[0-9]*)?$"));
         if (rest.isEmpty() || rest == QLatin1String(".") || !form.match(rest).hasMatch()
             || (rest.contains(QLatin1Char('.')) && point < 0))

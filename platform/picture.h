@@ -77,9 +77,9 @@ private:
 };
 
 // One-shot forms for a picture used once.
-namespace picture {
-template <typename Value>
-QString format(const QString &token, const Value &value)
+namespace picture
+{
+template <typename Value> QString format(const QString &token, const Value &value)
 {
     return Picture(token).text(value);
 }

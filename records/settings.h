@@ -12,14 +12,15 @@
 #include <QString>
 #include <cstdint>
 
-namespace settings {
+namespace settings
+{
 
 // The folder holding the stores, the settings file and the window-state file:
 // the folder given with --data-dir, else the working folder at start. Set once,
 // before the first window opens.
 void setDataFolder(const QString &folder);
 QString dataFolder();
-QString settingsPath();    // <data folder>/Maltwright.ini
+QString settingsPath(); // <data folder>/Maltwright.ini
 QString windowStatePath(); // <data folder>/Browse.ini
 IniFile settingsFile();
 IniFile windowStateFile();
@@ -49,8 +50,7 @@ void loadTipFlag();
 // When the frame opens, in this order: Display (returned, not a program-wide
 // value), then OpenBrowse, OpenAtStock, Override, Units, Temp, Alc and
 // DefaultsSetYN into glo().
-struct FrameSettings
-{
+struct FrameSettings {
     bool toolbarShown = true; // Display is anything but "HIDE"
 };
 FrameSettings loadFrameSettings();

@@ -11,19 +11,19 @@
 #include <QString>
 #include <optional>
 
-struct WindowPlacement
-{
+struct WindowPlacement {
     // Maximize read as "Yes" or "No". Without it (first use) the window keeps
     // its designed place and size and ignores the rest.
     bool known = false;
     bool maximized = false;
     bool minimized = false;
-    std::optional<QPoint> pos;  // XPos, YPos; only for a window closed in its normal state
-    std::optional<QSize> size;  // Width, Height; only for a resizable one, and never empty
+    std::optional<QPoint> pos; // XPos, YPos; only for a window closed in its normal state
+    std::optional<QSize> size; // Width, Height; only for a resizable one, and never empty
     friend bool operator==(const WindowPlacement &, const WindowPlacement &) = default;
 };
 
-namespace windowstate {
+namespace windowstate
+{
 
 // Entry names of the column layout of a browse list.
 inline const QString kDesignedFormatEntry = QStringLiteral("SRCFOriginal?Browse:1");

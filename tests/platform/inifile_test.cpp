@@ -1,5 +1,7 @@
 #include "platform/inifile.h"
 
+#include "support/qtprinters.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>

@@ -1,6 +1,8 @@
 #include "platform/date.h"
 #include "platform/picture.h"
 
+#include "support/qtprinters.h"
+
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,0 +1,45 @@
+#include "screens/helpwindow.h"
+
+#include <QHBoxLayout>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QSplitter>
+
+HelpBrowser::HelpBrowser(QHelpEngine *engine, QWidget *parent) : QTextBrowser(parent), m_engine(engine)
+{
+    setOpenExternalLinks(true);
+}
+
+QVariant HelpBrowser::loadResource(int type, const QUrl &name)
+{
+    if (name.scheme() == QLatin1String("qthelp"))
+        return m_engine->fileData(name);
+    return QTextBrowser::loadResource(type, name);
+}
+
+HelpWindow::HelpWindow(QHelpEngine *engine, QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(tr("Maltwright Help"));
+    auto *splitter = new QSplitter(this);
+    QHelpContentWidget *contents = engine->contentWidget();
+    m_browser = new HelpBrowser(engine, splitter);
+    splitter->addWidget(contents);
+    splitter->addWidget(m_browser);
+    splitter->setStretchFactor(1, 3);
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter);
+    connect(contents, &QHelpContentWidget::linkActivated, m_browser,
+            [this](const QUrl &url) { m_browser->setSource(url); });
+    resize(820, 560);
+}
+
+void HelpWindow::showUrl(const QUrl &url)
+{
+    m_browser->setSource(url);
+}
+
+QUrl HelpWindow::currentUrl() const
+{
+    return m_browser->source();
+}
