@@ -2,17 +2,16 @@
 
 #include "records/brewrecord.h"
 
-namespace alcohol {
+namespace alcohol
+{
 
-namespace {
+namespace
+{
 
 const QString kCannotCalculate = QStringLiteral("Can not calculate!");
 const QString kOutOfRange = QStringLiteral("Out of Range...");
 
-Message outOfRange(const QString &text)
-{
-    return Message{kOutOfRange, text, MessageIcon::Information, {}, 1};
-}
+Message outOfRange(const QString &text) { return Message { kOutOfRange, text, MessageIcon::Information, {}, 1 }; }
 
 } // namespace
 
@@ -40,12 +39,12 @@ std::optional<Decimal> storedEstimate(int originalGravity, int finalGravity, boo
 Message bottleQuestion(bool byVolume)
 {
     if (byVolume)
-        return Message{QStringLiteral("% Alcohol by Volume (abv)"),
-                       QStringLiteral("Bottle fermentation.||Do you wish to add 0.5% |for the second fermentation?"),
-                       MessageIcon::Question, QStringLiteral("&Yes|&No"), 1};
-    return Message{QStringLiteral("% Alcohol by Weight (abw)"),
-                   QStringLiteral("Bottle fermentation.||Do you wish to add 0.4% |for the second fermentation ?"),
-                   MessageIcon::Question, QStringLiteral("&Yes|&No"), 1};
+        return Message { QStringLiteral("% Alcohol by Volume (abv)"),
+            QStringLiteral("Bottle fermentation.||Do you wish to add 0.5% |for the second fermentation?"),
+            MessageIcon::Question, QStringLiteral("&Yes|&No"), 1 };
+    return Message { QStringLiteral("% Alcohol by Weight (abw)"),
+        QStringLiteral("Bottle fermentation.||Do you wish to add 0.4% |for the second fermentation ?"),
+        MessageIcon::Question, QStringLiteral("&Yes|&No"), 1 };
 }
 
 bool updateEstimatedAlc(BrewRecord &brew, bool byVolume, Prompter &prompter)
@@ -55,23 +54,22 @@ bool updateEstimatedAlc(BrewRecord &brew, bool byVolume, Prompter &prompter)
         const int answer = prompter.ask(bottleQuestion(byVolume));
         // Only a real choice stores a figure; a box closed without one leaves the field.
         if (answer == 1 || answer == 2)
-            brew.ESTIMATEDALC =
-                *storedEstimate(brew.ORIGINALGRAVITY, brew.FINALGRAVITY, byVolume, answer == 1);
+            brew.ESTIMATEDALC = *storedEstimate(brew.ORIGINALGRAVITY, brew.FINALGRAVITY, byVolume, answer == 1);
     }
     if (previous > Decimal() && previous != brew.ESTIMATEDALC)
-        prompter.tell(Message{QStringLiteral("Done..."),
-                              QStringLiteral("Updating alcohol % from ") + previous.toPlainText()
-                                  + QStringLiteral(" to ") + brew.ESTIMATEDALC.toPlainText(),
-                              MessageIcon::Information, {}, 1});
+        prompter.tell(Message { QStringLiteral("Done..."),
+            QStringLiteral("Updating alcohol % from ") + previous.toPlainText() + QStringLiteral(" to ")
+                + brew.ESTIMATEDALC.toPlainText(),
+            MessageIcon::Information, {}, 1 });
     return previous != brew.ESTIMATEDALC;
 }
 
 CalculateResult calculateButton(BrewRecord &brew, bool byVolume, Prompter &prompter)
 {
     auto refuse = [&](const QString &text, BrewField focus) {
-        prompter.tell(Message{kCannotCalculate, text, MessageIcon::Warning, {}, 1});
+        prompter.tell(Message { kCannotCalculate, text, MessageIcon::Warning, {}, 1 });
         brew.ESTIMATEDALC = Decimal();
-        return CalculateResult{false, focus};
+        return CalculateResult { false, focus };
     };
     if (brew.ORIGINALGRAVITY <= 0)
         return refuse(QStringLiteral("Need Start S.G. (Original Gravity)"), BrewField::OriginalGravity);
@@ -79,11 +77,11 @@ CalculateResult calculateButton(BrewRecord &brew, bool byVolume, Prompter &promp
         return refuse(QStringLiteral("Need Final S.G. (Final Gravity)"), BrewField::FinalGravity);
     if (brew.ORIGINALGRAVITY <= brew.FINALGRAVITY)
         return refuse(QStringLiteral("The Final Gravity must be less than the Original.||Final Gravity:     ")
-                          + QString::number(brew.FINALGRAVITY) + QStringLiteral("|Original Gravity: ")
-                          + QString::number(brew.ORIGINALGRAVITY),
-                      BrewField::FinalGravity);
+                + QString::number(brew.FINALGRAVITY) + QStringLiteral("|Original Gravity: ")
+                + QString::number(brew.ORIGINALGRAVITY),
+            BrewField::FinalGravity);
     updateEstimatedAlc(brew, byVolume, prompter);
-    return CalculateResult{true, BrewField::None};
+    return CalculateResult { true, BrewField::None };
 }
 
 Figures calculatorFigures(Decimal og, Decimal fg)
@@ -99,7 +97,9 @@ Figures calculatorFigures(Decimal og, Decimal fg)
 }
 
 Calculator::Calculator()
-    : m_og(Decimal::fromScaled(1035, 3)), m_fg(Decimal::fromScaled(1005, 3)), m_figures(calculatorFigures(m_og, m_fg))
+    : m_og(Decimal::fromScaled(1035, 3))
+    , m_fg(Decimal::fromScaled(1005, 3))
+    , m_figures(calculatorFigures(m_og, m_fg))
 {
 }
 

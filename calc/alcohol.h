@@ -11,7 +11,8 @@
 
 struct BrewRecord;
 
-namespace alcohol {
+namespace alcohol
+{
 
 // Gravity points (thousandths) per percent alcohol by volume: 7.5.
 Decimal pointsPerPercent();
@@ -39,9 +40,8 @@ Message bottleQuestion(bool byVolume);
 // Computes nothing when FG is not below OG. Returns true when the field changed.
 bool updateEstimatedAlc(BrewRecord &brew, bool byVolume, Prompter &prompter);
 
-struct CalculateResult
-{
-    bool calculated = false;          // the readings passed and the estimate ran
+struct CalculateResult {
+    bool calculated = false; // the readings passed and the estimate ran
     BrewField focus = BrewField::None; // where the form puts the focus
 };
 
@@ -52,13 +52,12 @@ struct CalculateResult
 CalculateResult calculateButton(BrewRecord &brew, bool byVolume, Prompter &prompter);
 
 // The calculator's four figures from two readings with three decimals.
-struct Figures
-{
+struct Figures {
     Decimal gravityDiff; // OG - FG, three places
-    Decimal abv;         // diff x 1000 / 7.5, two places
-    Decimal abw;         // abv x 0.8 (from the two-place abv), two places
-    Decimal abvBottle;   // abv + 0.5
-    Decimal abwBottle;   // abw + 0.4
+    Decimal abv; // diff x 1000 / 7.5, two places
+    Decimal abw; // abv x 0.8 (from the two-place abv), two places
+    Decimal abvBottle; // abv + 0.5
+    Decimal abwBottle; // abw + 0.4
     friend bool operator==(const Figures &, const Figures &) = default;
 };
 Figures calculatorFigures(Decimal og, Decimal fg);

@@ -7,13 +7,15 @@
 #include <QStringList>
 #include <algorithm>
 
-namespace brewdates {
+namespace brewdates
+{
 
-namespace {
+namespace
+{
 
 Message info(const QString &caption, const QString &text, MessageIcon icon = MessageIcon::Information)
 {
-    return Message{caption, text, icon, {}, 1};
+    return Message { caption, text, icon, {}, 1 };
 }
 
 } // namespace
@@ -66,17 +68,17 @@ BrewField checkDateOrder(BrewRecord &brew, Prompter &prompter)
         focus = target;
     };
     check(brew.DATEDOWN, brew.DATEBOTTLED, "Date bottled error...",
-          "Can not be less than Date Bottled.||Resetting to Date Down + 7 days. (default)", brew.DATEBOTTLED,
-          brew.DATEDOWN + kBottlingDays, BrewField::DateBottled);
+        "Can not be less than Date Bottled.||Resetting to Date Down + 7 days. (default)", brew.DATEBOTTLED,
+        brew.DATEDOWN + kBottlingDays, BrewField::DateBottled);
     check(brew.DATEBOTTLED, brew.MINUSE, "Minimum Use By...",
-          "Can not be less than Date Bottled.||Resetting to Date Bottled + 20 days. (default)", brew.MINUSE,
-          brew.DATEBOTTLED + kMinUseDays, BrewField::MinUse);
+        "Can not be less than Date Bottled.||Resetting to Date Bottled + 20 days. (default)", brew.MINUSE,
+        brew.DATEBOTTLED + kMinUseDays, BrewField::MinUse);
     check(brew.DATEBOTTLED, brew.MAXUSE, "Maximum Use By...",
-          "Can not be less than Date Bottled.||Resetting to Date Bottled + 6 months. (default)", brew.MAXUSE,
-          brew.DATEBOTTLED + kMaxUseDays, BrewField::MaxUse);
+        "Can not be less than Date Bottled.||Resetting to Date Bottled + 6 months. (default)", brew.MAXUSE,
+        brew.DATEBOTTLED + kMaxUseDays, BrewField::MaxUse);
     check(brew.MINUSE, brew.MAXUSE, "Maximum Use By",
-          "Can not be less than Min use by.||Resetting to bottled + 6 months. (default)", brew.MAXUSE,
-          brew.DATEBOTTLED + kMaxUseDays, BrewField::MaxUse);
+        "Can not be less than Min use by.||Resetting to bottled + 6 months. (default)", brew.MAXUSE,
+        brew.DATEBOTTLED + kMaxUseDays, BrewField::MaxUse);
     return focus;
 }
 
@@ -85,10 +87,10 @@ BrewField checkDateDown(BrewRecord &brew, Prompter &prompter, bool picked)
     if (brew.DATEBOTTLED <= 0 || brew.DATEDOWN <= 0 || brew.DATEBOTTLED >= brew.DATEDOWN)
         return BrewField::None;
     prompter.tell(info(QStringLiteral("Date error..."),
-                       picked ? QStringLiteral("Date Down can not be greater than Date Bottled?||Resetting to "
-                                               "default. (Bottled less 7 days)")
-                              : QStringLiteral("Date Down greater than Date Bottled.||Resetting to default. "
-                                               "(Bottled less 7 days)")));
+        picked ? QStringLiteral("Date Down can not be greater than Date Bottled?||Resetting to "
+                                "default. (Bottled less 7 days)")
+               : QStringLiteral("Date Down greater than Date Bottled.||Resetting to default. "
+                                "(Bottled less 7 days)")));
     brew.DATEDOWN = brew.DATEBOTTLED - kBottlingDays;
     return BrewField::DateDown;
 }
@@ -170,24 +172,24 @@ QString ageText(const BrewRecord &brew, date::Day today)
 Message dateDownChangedNotice(int brewPeriod)
 {
     return info(QStringLiteral("Auto update..."),
-                QStringLiteral("The Date Down has changed.||The Fermentation period and 'Down + # Days' |will now be "
-                               "updated to ")
-                    + QString::number(brewPeriod) + QStringLiteral(" days."));
+        QStringLiteral("The Date Down has changed.||The Fermentation period and 'Down + # Days' |will now be "
+                       "updated to ")
+            + QString::number(brewPeriod) + QStringLiteral(" days."));
 }
 
 Message bottledInFutureNotice()
 {
     return info(QStringLiteral("Please note..."),
-                QStringLiteral("The 'Date Bottled' is greater than today? (or system date)||Not a problem but the "
-                               "brews AGE can not be displayed|until the bottled date is reached."));
+        QStringLiteral("The 'Date Bottled' is greater than today? (or system date)||Not a problem but the "
+                       "brews AGE can not be displayed|until the bottled date is reached."));
 }
 
 Message longPeriodNotice(int days)
 {
     return info(QStringLiteral("Please note..."),
-                QStringLiteral("The fermentation period of ") + QString::number(days)
-                    + QStringLiteral(" days is longer than the 255 days the brew can hold.||It is kept as 255 "
-                                     "days; please check Date Down and Date Bottled."));
+        QStringLiteral("The fermentation period of ") + QString::number(days)
+            + QStringLiteral(" days is longer than the 255 days the brew can hold.||It is kept as 255 "
+                             "days; please check Date Down and Date Bottled."));
 }
 
 date::Day calendarStart(date::Day value, date::Day today) { return value > 0 ? value : today; }
@@ -197,7 +199,9 @@ date::Day calendarStart(date::Day value, date::Day today) { return value > 0 ? v
 using namespace brewdates;
 
 BrewDateRules::BrewDateRules(BrewRecord &brew, Prompter &prompter, bool overrideFermentation)
-    : m_brew(brew), m_prompter(prompter), m_override(overrideFermentation)
+    : m_brew(brew)
+    , m_prompter(prompter)
+    , m_override(overrideFermentation)
 {
 }
 
@@ -230,13 +234,15 @@ BrewField BrewDateRules::onDateDownTouched()
     return checkDateDown(m_brew, m_prompter, false);
 }
 
-BrewField BrewDateRules::onDateDownChanged()
+BrewField BrewDateRules::orderAndPeriod()
 {
     const BrewField focus = checkDateOrder(m_brew, m_prompter);
     fermentationPeriod();
     refreshTexts();
     return focus;
 }
+
+BrewField BrewDateRules::onDateDownChanged() { return orderAndPeriod(); }
 
 BrewField BrewDateRules::onDateDownPicked(std::optional<date::Day> picked)
 {
@@ -251,10 +257,10 @@ BrewField BrewDateRules::onDateDownPicked(std::optional<date::Day> picked)
 BrewField BrewDateRules::onDateBottledFocus()
 {
     if (m_brew.DATEDOWN <= 0) {
-        m_prompter.tell(Message{QStringLiteral("Can not proceed..."),
-                                QStringLiteral("A Date Down is required.||Please complete 'Fermentation' details "
-                                               "first."),
-                                MessageIcon::Information, {}, 1});
+        m_prompter.tell(Message { QStringLiteral("Can not proceed..."),
+            QStringLiteral("A Date Down is required.||Please complete 'Fermentation' details "
+                           "first."),
+            MessageIcon::Information, {}, 1 });
         m_brew.MINUSE = 0;
         m_brew.MAXUSE = 0;
         refreshTexts();
@@ -285,13 +291,7 @@ BrewField BrewDateRules::onDateBottledCalendarFocus()
     return BrewField::None;
 }
 
-BrewField BrewDateRules::onDateBottledCalendarPressed()
-{
-    const BrewField focus = checkDateOrder(m_brew, m_prompter);
-    fermentationPeriod();
-    refreshTexts();
-    return focus;
-}
+BrewField BrewDateRules::onDateBottledCalendarPressed() { return orderAndPeriod(); }
 
 BrewField BrewDateRules::onDateBottledPicked(std::optional<date::Day> picked)
 {
@@ -307,9 +307,9 @@ BrewField BrewDateRules::onUseByFocus()
 {
     if (m_brew.DATEBOTTLED > 0)
         return BrewField::None;
-    m_prompter.tell(Message{QStringLiteral("Please note..."),
-                            QStringLiteral("Can not have Min/Max use by dates |without a Date Bottled entered!"),
-                            MessageIcon::Warning, {}, 1});
+    m_prompter.tell(Message { QStringLiteral("Please note..."),
+        QStringLiteral("Can not have Min/Max use by dates |without a Date Bottled entered!"), MessageIcon::Warning, {},
+        1 });
     m_brew.MINUSE = 0;
     m_brew.MAXUSE = 0;
     refreshTexts();

@@ -12,11 +12,12 @@
 
 struct BrewRecord;
 
-namespace brewdates {
+namespace brewdates
+{
 
-constexpr int kBottlingDays = 7;  // Date Bottled defaults to Date Down + 7
-constexpr int kMinUseDays = 20;   // Min use by defaults to Date Bottled + 20
-constexpr int kMaxUseDays = 186;  // Max use by defaults to Date Bottled + 186 ("6 months")
+constexpr int kBottlingDays = 7; // Date Bottled defaults to Date Down + 7
+constexpr int kMinUseDays = 20; // Min use by defaults to Date Bottled + 20
+constexpr int kMaxUseDays = 186; // Max use by defaults to Date Bottled + 186 ("6 months")
 constexpr int kConditioningDays = 14;
 constexpr int kMaxBrewPeriod = 255; // ALE:BREWPERIOD is one byte
 
@@ -46,11 +47,10 @@ BrewField checkDateDown(BrewRecord &brew, Prompter &prompter, bool picked);
 // date for a moment before the order checks mend it).
 QString intervalText(date::Day from, date::Day to);
 
-struct PeriodTexts
-{
+struct PeriodTexts {
     QString fermentation; // LOC:FERMENTATION, "Down + 7 days"
-    QString minUse;       // LOC:MINUSESTRG
-    QString maxUse;       // LOC:MAXUSESTRG
+    QString minUse; // LOC:MINUSESTRG
+    QString maxUse; // LOC:MAXUSESTRG
     friend bool operator==(const PeriodTexts &, const PeriodTexts &) = default;
 };
 PeriodTexts periodTexts(const BrewRecord &brew);
@@ -133,6 +133,7 @@ public:
 
 private:
     void fermentationPeriod();
+    BrewField orderAndPeriod(); // R5, R3, R7
     void refreshTexts();
     date::Day today() const;
 

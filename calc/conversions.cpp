@@ -1,6 +1,7 @@
 #include "calc/conversions.h"
 
-namespace conversions {
+namespace conversions
+{
 
 double litresToImpGals(double v) { return v * 0.21998; }
 double litresToUsGals(double v) { return v * 0.2642; }
@@ -21,25 +22,25 @@ Results convert(Input input, double v)
 {
     switch (input) {
     case Input::Litres:
-        return {litresToImpGals(v), litresToUsGals(v), true};
+        return { litresToImpGals(v), litresToUsGals(v), true };
     case Input::ImpGals:
-        return {impGalsToLitres(v), impGalsToUsGals(v), true};
+        return { impGalsToLitres(v), impGalsToUsGals(v), true };
     case Input::UsGals:
-        return {usGalsToLitres(v), usGalsToImpGals(v), true};
+        return { usGalsToLitres(v), usGalsToImpGals(v), true };
     case Input::ImpPints:
-        return {impPintsToLitres(v), 0, false};
+        return { impPintsToLitres(v), 0, false };
     case Input::UsPints:
-        return {usPintsToLitres(v), 0, false};
+        return { usPintsToLitres(v), 0, false };
     case Input::Litres2:
-        return {litresToImpPints(v), litresToUsPints(v), true};
+        return { litresToImpPints(v), litresToUsPints(v), true };
     case Input::Kg:
-        return {kgToPounds(v), 0, false};
+        return { kgToPounds(v), 0, false };
     case Input::Pounds:
-        return {poundsToKg(v), 0, false};
+        return { poundsToKg(v), 0, false };
     case Input::Celsius:
-        return {celsiusToFahrenheit(v), 0, false};
+        return { celsiusToFahrenheit(v), 0, false };
     case Input::Fahrenheit:
-        return {fahrenheitToCelsius(v), 0, false};
+        return { fahrenheitToCelsius(v), 0, false };
     }
     return {};
 }
@@ -101,7 +102,7 @@ std::optional<Message> rangeMessage(Input input, double value)
         text = " Range -60  to  212 F";
         break;
     }
-    return Message{QStringLiteral("Out of Range..."), QString::fromLatin1(text), MessageIcon::Information, {}, 1};
+    return Message { QStringLiteral("Out of Range..."), QString::fromLatin1(text), MessageIcon::Information, {}, 1 };
 }
 
 void UnitConversions::setInput(Input which, double value)
@@ -122,7 +123,7 @@ bool UnitConversions::stepInput(Input which, double value, Prompter &prompter)
 void UnitConversions::reset()
 {
     m_inputs.fill(0);
-    m_results.fill(Results{});
+    m_results.fill(Results {});
 }
 
 } // namespace conversions

@@ -8,26 +8,26 @@
 #include <array>
 #include <optional>
 
-namespace conversions {
+namespace conversions
+{
 
 // The window's inputs, in its row order.
 enum class Input {
-    Litres,   // to UK and US gallons
-    ImpGals,  // to litres and US gallons
-    UsGals,   // to litres and UK gallons
+    Litres, // to UK and US gallons
+    ImpGals, // to litres and US gallons
+    UsGals, // to litres and UK gallons
     ImpPints, // to litres
-    UsPints,  // to litres
-    Litres2,  // to UK and US pints
-    Kg,       // to pounds
-    Pounds,   // to kilograms
-    Celsius,  // to Fahrenheit
+    UsPints, // to litres
+    Litres2, // to UK and US pints
+    Kg, // to pounds
+    Pounds, // to kilograms
+    Celsius, // to Fahrenheit
     Fahrenheit, // to Celsius
 };
 constexpr int kInputCount = 10;
 
-struct Results
-{
-    double first = 0;  // the row's first result
+struct Results {
+    double first = 0; // the row's first result
     double second = 0; // the second result, 0 where the row has one
     bool hasSecond = false;
 };
@@ -74,8 +74,8 @@ public:
 private:
     static int index(Input which) { return static_cast<int>(which); }
 
-    std::array<double, kInputCount> m_inputs{};
-    std::array<Results, kInputCount> m_results{};
+    std::array<double, kInputCount> m_inputs {};
+    std::array<Results, kInputCount> m_results {};
 };
 
 } // namespace conversions

@@ -1,12 +1,14 @@
 #include "calc/cost.h"
 
-namespace cost {
+namespace cost
+{
 
-namespace {
+namespace
+{
 
 Message notice(const QString &caption, const QString &text, MessageIcon icon)
 {
-    return Message{caption, text, icon, {}, 1};
+    return Message { caption, text, icon, {}, 1 };
 }
 
 } // namespace
@@ -44,8 +46,8 @@ Decimal held(Decimal value) { return value.rounded(2); }
 
 void recalcCosts(CostFigures &f)
 {
-    f.TOTALCOST = held(f.KITCOST + f.SUGARCOST + f.BOTTLECOST + f.SUNDRY1 + f.SUNDRY2 + f.SUNDRY3 + f.SUNDRY4
-                       + f.SUNDRY5);
+    f.TOTALCOST
+        = held(f.KITCOST + f.SUGARCOST + f.BOTTLECOST + f.SUNDRY1 + f.SUNDRY2 + f.SUNDRY3 + f.SUNDRY4 + f.SUNDRY5);
     if (f.TOTALVOLUME > Decimal() && f.NUMBEROFUNITS > Decimal())
         f.COSTPERUNIT = held(f.TOTALCOST / f.NUMBEROFUNITS);
 }
@@ -59,12 +61,12 @@ void recalcUnits(CostFigures &f)
     f.COSTPERUNIT = held(f.TOTALCOST / f.NUMBEROFUNITS);
 }
 
-void clearFigures(CostFigures &f) { f = CostFigures{}; }
+void clearFigures(CostFigures &f) { f = CostFigures {}; }
 
 void clearOnClose(CostFigures &f)
 {
     const Decimal total = f.TOTALCOST;
-    f = CostFigures{};
+    f = CostFigures {};
     f.TOTALCOST = total;
 }
 
@@ -85,42 +87,42 @@ void fillExample(CostFigures &f)
 Message exampleMessage()
 {
     return notice(QStringLiteral("Example..."),
-                  QStringLiteral("Firstly the costs of the brew ingredients are entered then the total volume of |the "
-                                 "bottled/kegged brew followed by the bottle/glass or other unit size.||TIP: You can "
-                                 "use the 'Copy' button to place the totals on the Clipboard then |later 'Paste' them "
-                                 "into the brews 'Notes'.||The total cost can be saved but to retain a detailed "
-                                 "breakdown select the |'Print' button.||")
-                      + QString(29, QLatin1Char(' ')) + QStringLiteral("Use the 'Reset' button to clear all fields."),
-                  MessageIcon::Information);
+        QStringLiteral("Firstly the costs of the brew ingredients are entered then the total volume of |the "
+                       "bottled/kegged brew followed by the bottle/glass or other unit size.||TIP: You can "
+                       "use the 'Copy' button to place the totals on the Clipboard then |later 'Paste' them "
+                       "into the brews 'Notes'.||The total cost can be saved but to retain a detailed "
+                       "breakdown select the |'Print' button.||")
+            + QString(29, QLatin1Char(' ')) + QStringLiteral("Use the 'Reset' button to clear all fields."),
+        MessageIcon::Information);
 }
 
 Message nothingToCopyMessage()
 {
     return notice(QStringLiteral("Nothing to copy?"), QStringLiteral("Require Total cost and Cost per unit."),
-                  MessageIcon::Question);
+        MessageIcon::Question);
 }
 
 Message copiedMessage()
 {
     return notice(QStringLiteral("Copied to the Windows Clipboard..."),
-                  QStringLiteral("You can Paste these totals into the brews notes.||To do this Close this window, go "
-                                 "to 'Browse Brews' > 'Edit Brew' |and select the 'Notes' tab then select 'Edit' and "
-                                 "'Paste'. (or Ctrl+V)"),
-                  MessageIcon::Information);
+        QStringLiteral("You can Paste these totals into the brews notes.||To do this Close this window, go "
+                       "to 'Browse Brews' > 'Edit Brew' |and select the 'Notes' tab then select 'Edit' and "
+                       "'Paste'. (or Ctrl+V)"),
+        MessageIcon::Information);
 }
 
 Message incompleteMessage()
 {
     return notice(QStringLiteral("Incomplete..."), QStringLiteral(" The 'Cost Per Unit' is zero, nothing to print ?"),
-                  MessageIcon::Error);
+        MessageIcon::Error);
 }
 
 Message printQuestion()
 {
-    return Message{QStringLiteral("Print?"),
-                   QStringLiteral("Do you want to print a detailed report?||(To print select 'Yes' then the 'Print' "
-                                  "buttton)"),
-                   MessageIcon::Question, QStringLiteral("&Yes|&No"), 1};
+    return Message { QStringLiteral("Print?"),
+        QStringLiteral("Do you want to print a detailed report?||(To print select 'Yes' then the 'Print' "
+                       "buttton)"),
+        MessageIcon::Question, QStringLiteral("&Yes|&No"), 1 };
 }
 
 bool canCopy(const CostFigures &f) { return f.TOTALCOST > Decimal() && f.COSTPERUNIT > Decimal(); }
@@ -129,18 +131,21 @@ QString clipboardText(const CostFigures &f)
 {
     const QString crlf = QStringLiteral("\r\n");
     return QStringLiteral("Total Cost: ") + f.TOTALCOST.toPlainText() + QStringLiteral("  Final Volumn: ")
-           + f.TOTALVOLUME.toPlainText() + QStringLiteral("  Unit ") + QStringLiteral("Size: ")
-           + f.UNITSIZE.toPlainText() + crlf + QStringLiteral("Total Units: ") + f.NUMBEROFUNITS.toPlainText()
-           + QStringLiteral("  Cost Per ") + QStringLiteral("Unit: ") + f.COSTPERUNIT.toPlainText() + crlf;
+        + f.TOTALVOLUME.toPlainText() + QStringLiteral("  Unit ") + QStringLiteral("Size: ") + f.UNITSIZE.toPlainText()
+        + crlf + QStringLiteral("Total Units: ") + f.NUMBEROFUNITS.toPlainText() + QStringLiteral("  Cost Per ")
+        + QStringLiteral("Unit: ") + f.COSTPERUNIT.toPlainText() + crlf;
 }
 
 QString totalString(const CostFigures &f)
 {
     return f.TOTALCOST.toPlainText() + QStringLiteral(" divided by ") + f.NUMBEROFUNITS.toPlainText()
-           + QStringLiteral(" equals a unit cost of:");
+        + QStringLiteral(" equals a unit cost of:");
 }
 
-CostCalculator::CostCalculator(Globals &globals) : m_globals(globals) {}
+CostCalculator::CostCalculator(Globals &globals)
+    : m_globals(globals)
+{
+}
 
 void CostCalculator::open()
 {

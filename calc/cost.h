@@ -8,7 +8,8 @@
 
 #include <QString>
 
-namespace cost {
+namespace cost
+{
 
 // The window's inputs.
 enum class Input { Kit, Sugar, Bottles, Sundry1, Sundry2, Sundry3, Sundry4, Sundry5, TotalVolume, UnitSize };

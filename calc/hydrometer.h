@@ -8,7 +8,8 @@
 
 #include <optional>
 
-namespace hydrometer {
+namespace hydrometer
+{
 
 // Spin ranges of the window.
 constexpr int kMinGravity = 900, kMaxGravity = 1200;
@@ -30,14 +31,14 @@ public:
 
     bool celsius() const { return m_celsius; }
     QString scaleText() const { return m_celsius ? QStringLiteral("C") : QStringLiteral("F"); } // LOC:TEMP
-    int gravity() const { return m_gravity; }              // LOC:GRAVITY, 1035
-    Decimal gravityDec() const { return m_gravityDec; }   // LOC:GRAVITYDEC, 1.035
+    int gravity() const { return m_gravity; } // LOC:GRAVITY, 1035
+    Decimal gravityDec() const { return m_gravityDec; } // LOC:GRAVITYDEC, 1.035
     int temperature() const { return m_celsius ? m_tempC : m_tempF; }
-    int tempC() const { return m_tempC; }                  // LOC:BREWTEMPC
-    int tempF() const { return m_tempF; }                  // LOC:BREWTEMPF
-    Decimal correction() const { return m_correction; }    // LOC:CORRECTIONVALUE
-    Decimal corrected() const { return m_corrected; }      // LOC:CORRECTEDGRAVITY
-    Decimal keyAs() const { return m_keyAs; }              // LOC:GRAVITYNODEC, 1036
+    int tempC() const { return m_tempC; } // LOC:BREWTEMPC
+    int tempF() const { return m_tempF; } // LOC:BREWTEMPF
+    Decimal correction() const { return m_correction; } // LOC:CORRECTIONVALUE
+    Decimal corrected() const { return m_corrected; } // LOC:CORRECTEDGRAVITY
+    Decimal keyAs() const { return m_keyAs; } // LOC:GRAVITYNODEC, 1036
 
     // A typed or accepted reading: the current correction is kept (no new lookup).
     void setGravity(int value);

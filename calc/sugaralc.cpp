@@ -1,27 +1,30 @@
 #include "calc/sugaralc.h"
 
-namespace sugaralc {
+namespace sugaralc
+{
 
-namespace {
+namespace
+{
 
 // Percent alcohol in tenths for the four amounts, by volume and by weight.
-constexpr int kVol[kRows] = {52, 46, 40, 34};
-constexpr int kWgt[kRows] = {42, 37, 32, 27};
+constexpr int kVol[kRows] = { 52, 46, 40, 34 };
+constexpr int kWgt[kRows] = { 42, 37, 32, 27 };
 
 } // namespace
 
 const std::array<Row, kRows> &rows()
 {
-    static const std::array<Row, kRows> table = {{
-        {QStringLiteral("1.000"), QStringLiteral("2.200")},
-        {QStringLiteral("0.750"), QStringLiteral("1.650")},
-        {QStringLiteral("0.500"), QStringLiteral("1.100")},
-        {QStringLiteral("0.250"), QStringLiteral("0.550")},
-    }};
+    static const std::array<Row, kRows> table = { {
+        { QStringLiteral("1.000"), QStringLiteral("2.200") },
+        { QStringLiteral("0.750"), QStringLiteral("1.650") },
+        { QStringLiteral("0.500"), QStringLiteral("1.100") },
+        { QStringLiteral("0.250"), QStringLiteral("0.550") },
+    } };
     return table;
 }
 
-SugarTable::SugarTable(bool byVolume) : m_byVolume(byVolume)
+SugarTable::SugarTable(bool byVolume)
+    : m_byVolume(byVolume)
 {
     for (int i = 0; i < kRows; ++i) {
         m_vol[i] = Decimal::fromScaled(kVol[i], 1);
@@ -47,9 +50,8 @@ void SugarTable::addAllowance(Prompter &prompter)
 
 Message SugarTable::alreadyAppliedMessage()
 {
-    return Message{QStringLiteral("Done..."),
-                   QStringLiteral("Extra % for bottle conditioning has already been applied."),
-                   MessageIcon::Question, {}, 1};
+    return Message { QStringLiteral("Done..."),
+        QStringLiteral("Extra % for bottle conditioning has already been applied."), MessageIcon::Question, {}, 1 };
 }
 
 } // namespace sugaralc

@@ -8,13 +8,13 @@
 #include <QString>
 #include <array>
 
-namespace sugaralc {
+namespace sugaralc
+{
 
 constexpr int kRows = 4;
 
-struct Row
-{
-    QString kg;  // "1.000"
+struct Row {
+    QString kg; // "1.000"
     QString lbs; // "2.200"
 };
 // The row labels, the same amounts in kilograms and pounds.
@@ -28,7 +28,7 @@ public:
 
     Decimal alcVol(int row) const { return m_vol[row]; } // LOC:ALCVOL1..4
     Decimal alcWgt(int row) const { return m_wgt[row]; } // LOC:ALCWGT1..4
-    QString informText() const { return m_inform; }     // LOC:INFORMSTRG
+    QString informText() const { return m_inform; } // LOC:INFORMSTRG
 
     // "&Add extra % for Bottle Conditioning": adds 0.5 / 0.4 once; a second
     // press says it was done already.

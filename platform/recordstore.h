@@ -158,7 +158,10 @@ public:
 
 private:
     struct Statements;
+    struct WriteOutcome;
     QString errorText() const;
+    WriteOutcome writeOnce(Row &row, bool insert);
+    StoreResult numberAndWrite(Row &row, Prompter &prompter, bool everyKey, bool rules);
     StoreResult writeRow(Row &row, bool insert, Prompter &prompter, WriteKind kind);
 
     TableDef m_def;

@@ -41,16 +41,25 @@ struct FieldDef
     int places = 0;        // Decimal only
     FieldRule rule;
 
-    static FieldDef longField(QString n) { return {std::move(n), FieldType::Long}; }
-    static FieldDef shortField(QString n) { return {std::move(n), FieldType::Short}; }
-    static FieldDef byteField(QString n) { return {std::move(n), FieldType::Byte}; }
-    static FieldDef realField(QString n) { return {std::move(n), FieldType::Real}; }
+    static FieldDef make(QString n, FieldType t, int width = 0, int places = 0)
+    {
+        FieldDef f;
+        f.name = std::move(n);
+        f.type = t;
+        f.width = width;
+        f.places = places;
+        return f;
+    }
+    static FieldDef longField(QString n) { return make(std::move(n), FieldType::Long); }
+    static FieldDef shortField(QString n) { return make(std::move(n), FieldType::Short); }
+    static FieldDef byteField(QString n) { return make(std::move(n), FieldType::Byte); }
+    static FieldDef realField(QString n) { return make(std::move(n), FieldType::Real); }
     static FieldDef decimalField(QString n, int precision, int places)
     {
-        return {std::move(n), FieldType::Decimal, precision, places};
+        return make(std::move(n), FieldType::Decimal, precision, places);
     }
-    static FieldDef stringField(QString n, int width) { return {std::move(n), FieldType::String, width}; }
-    static FieldDef memoField(QString n, int capacity) { return {std::move(n), FieldType::Memo, capacity}; }
+    static FieldDef stringField(QString n, int width) { return make(std::move(n), FieldType::String, width); }
+    static FieldDef memoField(QString n, int capacity) { return make(std::move(n), FieldType::Memo, capacity); }
 };
 
 struct KeyComponent

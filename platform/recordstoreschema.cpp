@@ -1,0 +1,727 @@
+#include "platform/recordstoreschema.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <atomic>
+#include <cmath>
+#include <limits>
+#include <mutex>
+
+namespace storeschema {
+
+namespace {
+
+bool isText(const FieldDef &f) { return f.type == FieldType::String || f.type == FieldType::Memo; }
+
+bool inSomeKey(const TableDef &def, int field)
+{
+    for (const KeyDef &k : def.keys)
+        for (const KeyComponent &c : k.components)
+            if (c.field == field)
+                return true;
+    return false;
+}
+
+QString column(const TableDef &def, int field) { return quoted(def.fields[field].name); }
+
+QString sqliteError(sqlite3 *db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
+
+Result exec(sqlite3 *db, const QString &sql)
+{
+    char *err = nullptr;
+    if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &err) == SQLITE_OK)
+        return Result::success();
+    const QString text = err ? QString::fromUtf8(err) : sqliteError(db);
+    sqlite3_free(err);
+    return Result::failure(text);
+}
+
+Expected<std::int64_t> queryInt(sqlite3 *db, const QString &sql)
+{
+    sqlite3_stmt *s = nullptr;
+    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &s, nullptr) != SQLITE_OK) {
+        const QString text = sqliteError(db);
+        sqlite3_finalize(s);
+        return Expected<std::int64_t>::failure(text);
+    }
+    const int rc = sqlite3_step(s);
+    const std::int64_t v = rc == SQLITE_ROW ? sqlite3_column_int64(s, 0) : 0;
+    const QString text = sqliteError(db);
+    sqlite3_finalize(s);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        return Expected<std::int64_t>::failure(text);
+    return v;
+}
+
+Expected<QStringList> queryTexts(sqlite3 *db, const QString &sql, int col)
+{
+    sqlite3_stmt *s = nullptr;
+    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &s, nullptr) != SQLITE_OK) {
+        const QString text = sqliteError(db);
+        sqlite3_finalize(s);
+        return Expected<QStringList>::failure(text);
+    }
+    QStringList out;
+    int rc;
+    while ((rc = sqlite3_step(s)) == SQLITE_ROW)
+        out << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, col)));
+    const QString text = sqliteError(db);
+    sqlite3_finalize(s);
+    if (rc != SQLITE_DONE)
+        return Expected<QStringList>::failure(text);
+    return out;
+}
+
+std::mutex g_createMutex;
+
+QString trimmedRight(const QString &s)
+{
+    int n = int(s.size());
+    while (n > 0 && s.at(n - 1) == QLatin1Char(' '))
+        --n;
+    return s.left(n);
+}
+
+Decimal pow10(int n)
+{
+    Decimal d(1);
+    for (int i = 0; i < n; ++i)
+        d *= Decimal(10);
+    return d;
+}
+
+Message rangeMessage(const QString &field, const QString &range)
+{
+    return {QStringLiteral("Range Error"), QStringLiteral("The value of %1 must be in range %2.").arg(field, range),
+            MessageIcon::Information, {}, 1};
+}
+
+Message valueMessage(const QString &text)
+{
+    return {QStringLiteral("Value Error"), text, MessageIcon::Information, {}, 1};
+}
+
+} // namespace
+
+QString quoted(const QString &name)
+{
+    QString q = name;
+    q.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + q + QLatin1Char('"');
+}
+
+QString columnType(const FieldDef &field)
+{
+    switch (field.type) {
+    case FieldType::Real:
+        return QStringLiteral("REAL");
+    case FieldType::Decimal:
+        return QStringLiteral("DECIMAL(%1,%2)").arg(field.width).arg(field.places);
+    case FieldType::String:
+        return QStringLiteral("VARCHAR(%1)").arg(field.width);
+    case FieldType::Memo:
+        return QStringLiteral("TEXT");
+    default:
+        return QStringLiteral("INTEGER");
+    }
+}
+
+QStringList indexSql(const TableDef &def)
+{
+    QStringList out;
+    for (std::size_t k = 0; k < def.keys.size(); ++k) {
+        const KeyDef &key = def.keys[k];
+        out << QStringLiteral("CREATE %1INDEX %2 ON %3 (%4) WHERE %5")
+                   .arg(key.unique ? QStringLiteral("UNIQUE ") : QString(), quoted(key.name), quoted(def.store),
+                        orderBy(def, orderParts(def, int(k))),
+                        exclusion(def, int(k)));
+    }
+    return out;
+}
+
+QStringList schemaSql(const TableDef &def)
+{
+    QStringList cols;
+    for (std::size_t i = 0; i < def.fields.size(); ++i) {
+        const FieldDef &f = def.fields[i];
+        cols << QStringLiteral("%1 %2%3 NOT NULL DEFAULT %4")
+                    .arg(quoted(f.name), columnType(f),
+                         isText(f) && inSomeKey(def, int(i)) ? QStringLiteral(" COLLATE NOCASE") : QString(),
+                         isText(f) ? QStringLiteral("''") : QStringLiteral("0"));
+    }
+    cols << QStringLiteral("%1 INTEGER NOT NULL DEFAULT 1").arg(quoted(kRevisionColumn));
+    QStringList out;
+    out << QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(def.store), cols.join(QStringLiteral(", ")));
+    out << QStringLiteral("CREATE TABLE %1 (\"last\" INTEGER NOT NULL)").arg(quoted(kRevisionTable));
+    out << QStringLiteral("INSERT INTO %1 VALUES (1)").arg(quoted(kRevisionTable));
+    out << indexSql(def);
+    out << QStringLiteral("PRAGMA user_version = %1").arg(RecordStore::kSchemaVersion);
+    return out;
+}
+
+QStringList expectedColumns(const TableDef &def, int version)
+{
+    QStringList out;
+    for (const FieldDef &f : def.fields)
+        out << f.name;
+    if (version >= 1)
+        out << kRevisionColumn;
+    return out;
+}
+
+void configure(sqlite3 *db)
+{
+    sqlite3_busy_timeout(db, 10000);
+    // WAL: a window reading never waits for another writing, and a commit is one append;
+    // synchronous=FULL makes every commit durable before it is reported done.
+    sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+    sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
+}
+
+Result createStore(const TableDef &def, const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.absoluteDir().exists())
+        return Result::failure(QStringLiteral("the folder %1 does not exist").arg(info.absolutePath()));
+    // Built under another name and renamed into place once complete, so a crash never leaves
+    // a half-made store that the next start would take for a damaged one.
+    std::lock_guard lock(g_createMutex);
+    if (QFileInfo::exists(path))
+        return Result::success();
+    static std::atomic<int> serial{0};
+    const QString temp = QStringLiteral("%1.new-%2-%3").arg(path).arg(QCoreApplication::applicationPid()).arg(++serial);
+    QFile::remove(temp);
+    sqlite3 *db = nullptr;
+    Result r;
+    if (sqlite3_open_v2(temp.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
+        != SQLITE_OK) {
+        r = Result::failure(sqliteError(db));
+    } else {
+        sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
+        r = exec(db, QStringLiteral("BEGIN"));
+        for (const QString &sql : schemaSql(def))
+            if (r)
+                r = exec(db, sql);
+        if (r)
+            r = exec(db, QStringLiteral("COMMIT"));
+    }
+    sqlite3_close(db);
+    if (r) {
+        // Journal files without their store belong to nothing; left there, SQLite would
+        // take them for the new store's.
+        for (const QString &suffix : {QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")})
+            QFile::remove(path + suffix);
+        if (!QFile::rename(temp, path) && !QFileInfo::exists(path))
+            r = Result::failure(QStringLiteral("the file cannot be created in %1").arg(info.absolutePath()));
+    }
+    QFile::remove(temp);
+    QFile::remove(temp + QStringLiteral("-journal"));
+    return r;
+}
+
+Expected<int> inspectSchema(const TableDef &def, sqlite3 *db)
+{
+    Expected<std::int64_t> version = queryInt(db, QStringLiteral("PRAGMA user_version"));
+    if (!version)
+        return version.result();
+    if (*version > RecordStore::kSchemaVersion)
+        return Expected<int>::failure(
+            QStringLiteral("the store is of version %1; this program reads stores up to version %2")
+                .arg(*version)
+                .arg(RecordStore::kSchemaVersion));
+    if (*version < 0)
+        return Expected<int>::failure(QStringLiteral("the store has an unknown version (%1)").arg(*version));
+    Expected<QStringList> cols =
+        queryTexts(db, QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(def.store), 0);
+    if (!cols)
+        return cols.result();
+    if (cols->isEmpty())
+        return Expected<int>::failure(QStringLiteral("the file holds no %1 table").arg(def.store));
+    const QStringList expected = expectedColumns(def, int(*version));
+    if (cols->join(QLatin1Char(',')).compare(expected.join(QLatin1Char(',')), Qt::CaseInsensitive) != 0)
+        return Expected<int>::failure(
+            QStringLiteral("the %1 table does not have the fields of this store").arg(def.store));
+    if (*version >= 1) {
+        Expected<std::int64_t> counter =
+            queryInt(db, QStringLiteral("SELECT COUNT(*) FROM %1").arg(quoted(kRevisionTable)));
+        if (!counter || *counter != 1)
+            return Expected<int>::failure(QStringLiteral("the revision counter of the store is missing"));
+        Expected<QStringList> indexes = queryTexts(
+            db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'"), 0);
+        if (!indexes)
+            return indexes.result();
+        for (const KeyDef &k : def.keys)
+            if (!indexes->contains(k.name, Qt::CaseInsensitive))
+                return Expected<int>::failure(QStringLiteral("the key %1 has no index").arg(def.qualified(k.name)));
+        // Read both ends of the table and of every key: cheap, whatever the size, and it
+        // meets the pages a cut-off file has lost.
+        for (std::size_t k = 0; k < def.keys.size(); ++k) {
+            std::vector<OrderPart> parts = orderParts(def, int(k));
+            for (int pass = 0; pass < 2; ++pass) {
+                Expected<std::int64_t> probe = queryInt(
+                    db, QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM %1 WHERE %2 ORDER BY %3 LIMIT 1)")
+                            .arg(quoted(def.store), exclusion(def, int(k)), orderBy(def, parts)));
+                if (!probe)
+                    return probe.result();
+                for (OrderPart &p : parts)
+                    p.descending = !p.descending;
+            }
+        }
+        for (const char *order : {"ASC", "DESC"}) {
+            Expected<std::int64_t> probe = queryInt(
+                db, QStringLiteral("SELECT COUNT(*) FROM (SELECT * FROM %1 ORDER BY rowid %2 LIMIT 1)")
+                        .arg(quoted(def.store), QLatin1String(order)));
+            if (!probe)
+                return probe.result();
+        }
+    }
+    return int(*version);
+}
+
+Expected<int> inspectReadOnly(const TableDef &def, const QString &path)
+{
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            return Expected<int>::failure(f.errorString());
+        const QByteArray head = f.read(100);
+        if (head.size() < 100 || !head.startsWith(QByteArrayLiteral("SQLite format 3\0")))
+            return Expected<int>::failure(QStringLiteral("file is not a database"));
+    }
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        const QString text = sqliteError(db);
+        sqlite3_close(db);
+        return Expected<int>::failure(text);
+    }
+    sqlite3_busy_timeout(db, 10000);
+    Expected<int> version = inspectSchema(def, db);
+    sqlite3_close(db);
+    return version;
+}
+
+Result copyDatabase(sqlite3 *source, const QString &destPath)
+{
+    sqlite3 *dest = nullptr;
+    int rc = sqlite3_open_v2(destPath.toUtf8().constData(), &dest, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                             nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_backup *b = sqlite3_backup_init(dest, "main", source, "main");
+        if (!b) {
+            rc = SQLITE_ERROR;
+        } else {
+            do {
+                rc = sqlite3_backup_step(b, -1);
+                if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
+                    sqlite3_sleep(20);
+            } while (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED);
+            sqlite3_backup_finish(b);
+            if (rc == SQLITE_DONE)
+                rc = SQLITE_OK;
+        }
+        // The copy is one self-contained file, with no journal beside it.
+        if (rc == SQLITE_OK)
+            rc = sqlite3_exec(dest, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+    }
+    const QString text = rc == SQLITE_OK ? QString() : sqliteError(dest);
+    sqlite3_close(dest);
+    if (rc != SQLITE_OK) {
+        QFile::remove(destPath);
+        return Result::failure(text);
+    }
+    return Result::success();
+}
+
+QString upgradeCopyPath(const QString &path, int version)
+{
+    const QString base = path.endsWith(QStringLiteral(".sqlite")) ? path.chopped(7) : path;
+    QString candidate = QStringLiteral("%1.v%2.sqlite").arg(base).arg(version);
+    for (int n = 2; QFileInfo::exists(candidate); ++n)
+        candidate = QStringLiteral("%1.v%2-%3.sqlite").arg(base).arg(version).arg(n);
+    return candidate;
+}
+
+Result upgradeStore(const TableDef &def, sqlite3 *db, const QString &path, int fromVersion)
+{
+    const QString copy = upgradeCopyPath(path, fromVersion);
+    if (Result r = copyDatabase(db, copy); !r)
+        return Result::failure(QStringLiteral("no copy of the older store could be kept (%1)").arg(r.message()));
+    if (Result r = exec(db, QStringLiteral("BEGIN IMMEDIATE")); !r)
+        return r;
+    Expected<std::int64_t> now = queryInt(db, QStringLiteral("PRAGMA user_version"));
+    if (now && *now >= RecordStore::kSchemaVersion) { // another handle upgraded it meanwhile
+        exec(db, QStringLiteral("ROLLBACK"));
+        QFile::remove(copy);
+        return Result::success();
+    }
+    QStringList steps;
+    if (fromVersion < 1) {
+        // Version 0 had no revisions: every row starts at revision 1.
+        steps << QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 INTEGER NOT NULL DEFAULT 1")
+                     .arg(quoted(def.store), quoted(kRevisionColumn));
+        steps << QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (\"last\" INTEGER NOT NULL)").arg(quoted(kRevisionTable));
+        steps << QStringLiteral("DELETE FROM %1").arg(quoted(kRevisionTable));
+        steps << QStringLiteral("INSERT INTO %1 VALUES (1)").arg(quoted(kRevisionTable));
+        for (const KeyDef &k : def.keys)
+            steps << QStringLiteral("DROP INDEX IF EXISTS %1").arg(quoted(k.name));
+        steps << indexSql(def);
+    }
+    steps << QStringLiteral("PRAGMA user_version = %1").arg(RecordStore::kSchemaVersion);
+    for (const QString &sql : steps) {
+        if (Result r = exec(db, sql); !r) {
+            exec(db, QStringLiteral("ROLLBACK"));
+            return Result::failure(QStringLiteral("the store could not be upgraded (%1)").arg(r.message()));
+        }
+    }
+    if (Result r = exec(db, QStringLiteral("COMMIT")); !r) {
+        exec(db, QStringLiteral("ROLLBACK"));
+        return Result::failure(QStringLiteral("the store could not be upgraded (%1)").arg(r.message()));
+    }
+    return Result::success();
+}
+
+std::vector<OrderPart> orderParts(const TableDef &def, int key)
+{
+    const KeyDef &k = def.keys[key];
+    std::vector<OrderPart> parts;
+    for (const KeyComponent &c : k.components)
+        parts.push_back({c.field, c.descending});
+    if (!k.unique) {
+        const bool desc = k.components.back().descending;
+        for (const KeyComponent &c : def.keys[def.primaryKey()].components) {
+            bool present = false;
+            for (const OrderPart &p : parts)
+                present = present || p.field == c.field;
+            if (!present)
+                parts.push_back({c.field, desc});
+        }
+    }
+    return parts;
+}
+
+QString orderBy(const TableDef &def, const std::vector<OrderPart> &parts)
+{
+    QStringList out;
+    for (const OrderPart &p : parts)
+        out << column(def, p.field) + (p.descending ? QStringLiteral(" DESC") : QString());
+    return out.join(QStringLiteral(", "));
+}
+
+QString exclusion(const TableDef &def, int key)
+{
+    QStringList terms;
+    for (const KeyComponent &c : def.keys[key].components)
+        terms << column(def, c.field)
+                     + (isText(def.fields[c.field]) ? QStringLiteral(" <> ''") : QStringLiteral(" <> 0"));
+    return terms.size() == 1 ? terms.front() : QLatin1Char('(') + terms.join(QStringLiteral(" OR ")) + QLatin1Char(')');
+}
+
+QString boundCondition(const TableDef &def, const std::vector<OrderPart> &parts, bool strict, int firstParam)
+{
+    auto param = [&](std::size_t i) { return QStringLiteral("?%1").arg(firstParam + int(i)); };
+    auto op = [&](bool desc, bool strictOp) {
+        return desc ? (strictOp ? QStringLiteral("<") : QStringLiteral("<="))
+                    : (strictOp ? QStringLiteral(">") : QStringLiteral(">="));
+    };
+    bool same = true;
+    for (const OrderPart &p : parts)
+        same = same && p.descending == parts.front().descending;
+    if (same) {
+        // One row-value comparison: SQLite seeks the index to it directly.
+        if (parts.size() == 1)
+            return QStringLiteral("%1 %2 %3").arg(column(def, parts[0].field), op(parts[0].descending, strict), param(0));
+        QStringList cols, params;
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            cols << column(def, parts[i].field);
+            params << param(i);
+        }
+        return QStringLiteral("(%1) %2 (%3)")
+            .arg(cols.join(QStringLiteral(", ")), op(parts[0].descending, strict), params.join(QStringLiteral(", ")));
+    }
+    // Mixed directions: spelled out, led by a range on the first component for the seek.
+    QStringList alternatives;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        QStringList terms;
+        for (std::size_t j = 0; j < i; ++j)
+            terms << QStringLiteral("%1 = %2").arg(column(def, parts[j].field), param(j));
+        terms << QStringLiteral("%1 %2 %3").arg(column(def, parts[i].field), op(parts[i].descending, true), param(i));
+        alternatives << QLatin1Char('(') + terms.join(QStringLiteral(" AND ")) + QLatin1Char(')');
+    }
+    if (!strict) {
+        QStringList terms;
+        for (std::size_t j = 0; j < parts.size(); ++j)
+            terms << QStringLiteral("%1 = %2").arg(column(def, parts[j].field), param(j));
+        alternatives << QLatin1Char('(') + terms.join(QStringLiteral(" AND ")) + QLatin1Char(')');
+    }
+    return QStringLiteral("(%1 %2 %3 AND (%4))")
+        .arg(column(def, parts[0].field), op(parts[0].descending, false), param(0),
+             alternatives.join(QStringLiteral(" OR ")));
+}
+
+Expected<QString> filterCondition(const TableDef &def, const Filter &filter, int firstParam)
+{
+    QStringList terms;
+    for (std::size_t i = 0; i < filter.conditions.size(); ++i) {
+        const Filter::Condition &c = filter.conditions[i];
+        if (c.field < 0 || c.field >= int(def.fields.size()))
+            return Expected<QString>::failure(QStringLiteral("the filter names a field the table does not have"));
+        static const char *const ops[] = {"=", "<>", "<", "<=", ">", ">="};
+        terms << QStringLiteral("%1 %2 ?%3")
+                     .arg(column(def, c.field), QLatin1String(ops[int(c.compare)]))
+                     .arg(firstParam + int(i));
+    }
+    return terms.join(QStringLiteral(" AND "));
+}
+
+QString selectList(const TableDef &def)
+{
+    QStringList cols;
+    for (const FieldDef &f : def.fields)
+        cols << quoted(f.name);
+    cols << quoted(kRevisionColumn);
+    return cols.join(QStringLiteral(", "));
+}
+
+QString insertSql(const TableDef &def)
+{
+    QStringList params;
+    for (std::size_t i = 0; i <= def.fields.size(); ++i)
+        params << QStringLiteral("?%1").arg(i + 1);
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+        .arg(quoted(def.store), selectList(def), params.join(QStringLiteral(", ")));
+}
+
+QString updateSql(const TableDef &def)
+{
+    QStringList sets;
+    for (std::size_t i = 0; i < def.fields.size(); ++i)
+        sets << QStringLiteral("%1 = ?%2").arg(quoted(def.fields[i].name)).arg(i + 1);
+    const int n = int(def.fields.size());
+    sets << QStringLiteral("%1 = ?%2").arg(quoted(kRevisionColumn)).arg(n + 1);
+    QStringList where;
+    const KeyDef &pk = def.keys[def.primaryKey()];
+    for (std::size_t i = 0; i < pk.components.size(); ++i)
+        where << QStringLiteral("%1 = ?%2").arg(column(def, pk.components[i].field)).arg(n + 2 + int(i));
+    where << QStringLiteral("%1 = ?%2").arg(quoted(kRevisionColumn)).arg(n + 2 + int(pk.components.size()));
+    return QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+        .arg(quoted(def.store), sets.join(QStringLiteral(", ")), where.join(QStringLiteral(" AND ")));
+}
+
+FieldValue columnValue(const FieldDef &field, sqlite3_stmt *s, int col)
+{
+    switch (field.type) {
+    case FieldType::Real:
+        return sqlite3_column_double(s, col);
+    case FieldType::Decimal: {
+        // Scaled and rounded: a DECIMAL has far fewer digits than a double carries, so
+        // the nearest count of 10^-places is the value that was written.
+        static const double scales[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+        const double x = sqlite3_column_double(s, col);
+        if (field.places >= 0 && field.places <= 6)
+            return Decimal::fromScaled(std::llround(x * scales[field.places]), field.places);
+        return Decimal::fromDouble(x).rounded(field.places);
+    }
+    case FieldType::String:
+    case FieldType::Memo: {
+        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(s, col));
+        return QString::fromUtf8(text, sqlite3_column_bytes(s, col));
+    }
+    default:
+        return std::int64_t(sqlite3_column_int64(s, col));
+    }
+}
+
+Row readRow(const TableDef &def, sqlite3_stmt *s)
+{
+    Row row;
+    const int n = int(def.fields.size());
+    row.values.reserve(std::size_t(n));
+    for (int i = 0; i < n; ++i)
+        row.values.push_back(columnValue(def.fields[i], s, i));
+    row.revision = sqlite3_column_int64(s, n);
+    return row;
+}
+
+std::optional<Decimal> asNumber(const FieldValue &value)
+{
+    if (const auto *i = std::get_if<std::int64_t>(&value))
+        return Decimal((long long)*i);
+    if (const auto *d = std::get_if<double>(&value))
+        return std::isfinite(*d) ? std::optional<Decimal>(Decimal::fromDouble(*d)) : std::nullopt;
+    if (const auto *d = std::get_if<Decimal>(&value))
+        return *d;
+    return Decimal::parse(std::get<QString>(value).trimmed());
+}
+
+QString plainText(const FieldValue &value)
+{
+    if (const auto *s = std::get_if<QString>(&value))
+        return *s;
+    if (const auto *i = std::get_if<std::int64_t>(&value))
+        return QString::number(*i);
+    if (const auto *d = std::get_if<double>(&value))
+        return QString::number(*d, 'g', 15);
+    return std::get<Decimal>(value).toPlainText();
+}
+
+bool bindValue(sqlite3_stmt *s, int index, const FieldDef &field, const FieldValue &value)
+{
+    if (isText(field)) {
+        const QByteArray utf8 = plainText(value).toUtf8();
+        return sqlite3_bind_text(s, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT) == SQLITE_OK;
+    }
+    if (const auto *i = std::get_if<std::int64_t>(&value))
+        return sqlite3_bind_int64(s, index, *i) == SQLITE_OK;
+    if (const auto *d = std::get_if<double>(&value))
+        return sqlite3_bind_double(s, index, *d) == SQLITE_OK;
+    std::optional<Decimal> number = asNumber(value);
+    if (!number)
+        return false;
+    if (field.type == FieldType::Decimal || field.type == FieldType::Real || *number != Decimal(number->truncated()))
+        return sqlite3_bind_double(s, index, number->toDouble()) == SQLITE_OK;
+    return sqlite3_bind_int64(s, index, number->truncated()) == SQLITE_OK;
+}
+
+FieldValue storedValue(const FieldDef &field, const FieldValue &value)
+{
+    switch (field.type) {
+    case FieldType::String:
+    case FieldType::Memo:
+        return trimmedRight(plainText(value));
+    case FieldType::Decimal:
+        return asNumber(value).value_or(Decimal()).rounded(field.places);
+    case FieldType::Real:
+        if (const auto *d = std::get_if<double>(&value))
+            return *d;
+        return asNumber(value).value_or(Decimal()).toDouble();
+    default:
+        if (const auto *i = std::get_if<std::int64_t>(&value))
+            return *i;
+        return std::int64_t(asNumber(value).value_or(Decimal()).truncated());
+    }
+}
+
+int violatedKey(const TableDef &def, const QString &message)
+{
+    // "UNIQUE constraint failed: BREWSV3.BATCHNUMBER" or "... failed: index 'KeyBrewNumber'"
+    const int colon = message.indexOf(QStringLiteral("failed: "));
+    if (colon < 0)
+        return -1;
+    const QString what = message.mid(colon + 8).trimmed();
+    if (what.startsWith(QStringLiteral("index "))) {
+        QString name = what.mid(6);
+        name.remove(QLatin1Char('\''));
+        return def.keyIndex(name);
+    }
+    QStringList cols;
+    for (const QString &part : what.split(QStringLiteral(", "))) {
+        const int dot = part.lastIndexOf(QLatin1Char('.'));
+        cols << part.mid(dot + 1).trimmed();
+    }
+    for (std::size_t k = 0; k < def.keys.size(); ++k) {
+        const KeyDef &key = def.keys[k];
+        if (!key.unique || key.components.size() != std::size_t(cols.size()))
+            continue;
+        bool match = true;
+        for (std::size_t i = 0; i < key.components.size(); ++i)
+            match = match && def.fields[key.components[i].field].name.compare(cols[int(i)], Qt::CaseInsensitive) == 0;
+        if (match)
+            return int(k);
+    }
+    return -1;
+}
+
+std::optional<Message> validateRow(const TableDef &def, const Row &row, bool rules)
+{
+    for (std::size_t i = 0; i < def.fields.size(); ++i) {
+        const FieldDef &f = def.fields[i];
+        const FieldValue &v = row.values[i];
+        const QString name = def.fieldName(int(i));
+        if (isText(f)) {
+            const QString text = trimmedRight(plainText(v));
+            if (text.size() > f.width)
+                return valueMessage(QStringLiteral("The value of %1 must be at most %2 characters long.")
+                                        .arg(name)
+                                        .arg(f.width));
+        } else {
+            std::optional<Decimal> number = asNumber(v);
+            if (!number)
+                return valueMessage(QStringLiteral("The value of %1 must be a number.").arg(name));
+            Decimal low, high;
+            switch (f.type) {
+            case FieldType::Long:
+                low = Decimal((long long)std::numeric_limits<std::int32_t>::min());
+                high = Decimal((long long)std::numeric_limits<std::int32_t>::max());
+                break;
+            case FieldType::Short:
+                low = Decimal(-32768);
+                high = Decimal(32767);
+                break;
+            case FieldType::Byte:
+                low = Decimal(0);
+                high = Decimal(255);
+                break;
+            case FieldType::Decimal:
+                high = pow10(f.width - f.places) - Decimal::fromScaled(1, f.places);
+                low = -high;
+                number = number->rounded(f.places);
+                break;
+            default:
+                low = Decimal(-1000000000000LL);
+                high = Decimal(1000000000000LL);
+                break;
+            }
+            if (*number < low || *number > high) {
+                const int places = f.type == FieldType::Decimal ? f.places : 0;
+                return rangeMessage(name, QStringLiteral("%1 .. %2").arg(low.toFixed(places), high.toFixed(places)));
+            }
+        }
+        if (!rules)
+            continue;
+        const FieldRule &rule = f.rule;
+        if (rule.kind == FieldRule::Kind::Range) {
+            std::optional<Decimal> number = asNumber(v);
+            if (number && f.type == FieldType::Decimal)
+                number = number->rounded(f.places);
+            if (!number || *number < rule.low || *number > rule.high)
+                return rangeMessage(rule.displayName, rule.description);
+        } else if (rule.kind == FieldRule::Kind::List) {
+            // The list "]1[]0[" names the allowed values; each value is matched whole, so
+            // neither a blank value nor one that spans two entries passes.
+            const QString value = trimmedRight(plainText(v));
+            QStringList allowed = rule.listText.split(QStringLiteral("[]"));
+            if (!allowed.isEmpty()) {
+                allowed.front().remove(0, 1);
+                allowed.back().chop(1);
+            }
+            if (!allowed.contains(value))
+                return valueMessage(
+                    QStringLiteral("The value of %1 must be in the list : %2.").arg(rule.displayName, rule.description));
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<FieldValue> nextNumber(const FieldDef &field, const FieldValue &highest)
+{
+    const std::optional<Decimal> h = asNumber(highest);
+    const long long next = h ? h->truncated() + 1 : 1;
+    const long long top = field.type == FieldType::Short  ? 32767
+                          : field.type == FieldType::Byte ? 255
+                          : field.type == FieldType::Real ? (1LL << 53)
+                                                          : std::numeric_limits<std::int32_t>::max();
+    if (next > top)
+        return std::nullopt;
+    switch (field.type) {
+    case FieldType::Real:
+        return double(next);
+    case FieldType::Decimal:
+        return Decimal(next);
+    default:
+        return std::int64_t(next);
+    }
+}
+
+} // namespace storeschema
