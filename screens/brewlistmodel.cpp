@@ -328,13 +328,17 @@ Expected<int> BrewListModel::toFraction(double fraction)
         return toFirst();
     if (fraction == 1.0)
         return toLast();
+    // The bar's range ends where the last full list begins; the key is estimated for the row
+    // that will stand at the top.
+    const double top = fraction * double(std::max<std::int64_t>(m_count - m_visible, 0));
+    const double keyFraction = top / double(std::max<std::int64_t>(m_count - 1, 1));
     const FieldValue first = keyValue(m_key, *m_firstRow);
     const double a = ordinal(first);
     const double b = ordinal(keyValue(m_key, *m_lastRow));
-    const Expected<int> shown = locate({valueAt(a + fraction * (b - a), first)}, 0);
+    const Expected<int> shown = locate({valueAt(a + keyFraction * (b - a), first)}, 0);
     // The scroll bar stays where the user put it.
     if (shown)
-        updateTop(std::llround(fraction * double(std::max<std::int64_t>(m_count - m_shown, 0))));
+        updateTop(std::llround(top));
     return shown;
 }
 

@@ -5,6 +5,7 @@
 #include "records/settings.h"
 #include "records/windowstate.h"
 #include "screens/browsebrewslist.h"
+#include "screens/calculators.h"
 #include "screens/helpsystem.h"
 #include "screens/helpwindow.h"
 #include "screens/windowhost.h"
@@ -176,6 +177,7 @@ BrowseBrewsCalls BrowseBrews::realCalls()
     calls.updateBrews = [this](FormRequest request, BrewRecord &buffer) {
         return runUpdateBrews(this, request, m_table, buffer, *m_prompter);
     };
+    calls.calculateCost = [this] { openCalculateCost(this); };
     return calls;
 }
 
