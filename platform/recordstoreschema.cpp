@@ -409,11 +409,11 @@ QString orderBy(const TableDef &def, const std::vector<OrderPart> &parts)
     return out.join(QStringLiteral(", "));
 }
 
-QString exclusion(const TableDef &def, int key)
+QString exclusion(const TableDef &def, int key, bool throughIndex)
 {
     QStringList terms;
     for (const KeyComponent &c : def.keys[key].components)
-        terms << column(def, c.field)
+        terms << (throughIndex ? QString() : QStringLiteral("+")) + column(def, c.field)
                      + (isText(def.fields[c.field]) ? QStringLiteral(" <> ''") : QStringLiteral(" <> 0"));
     return terms.size() == 1 ? terms.front() : QLatin1Char('(') + terms.join(QStringLiteral(" OR ")) + QLatin1Char(')');
 }

@@ -49,8 +49,9 @@ struct OrderPart
 std::vector<OrderPart> orderParts(const TableDef &def, int key);
 QString orderBy(const TableDef &def, const std::vector<OrderPart> &parts);
 // The condition that leaves out the rows whose key value is zero or blank; the same text
-// as the partial index's, so SQLite can read through the index.
-QString exclusion(const TableDef &def, int key);
+// as the partial index's, so SQLite can read through the index (or, with `throughIndex`
+// false, an equal condition that keeps SQLite off the index).
+QString exclusion(const TableDef &def, int key, bool throughIndex = true);
 // Rows at or after (strict: after) parameters ?first.. in the order of `parts`.
 QString boundCondition(const TableDef &def, const std::vector<OrderPart> &parts, bool strict, int firstParam);
 Expected<QString> filterCondition(const TableDef &def, const Filter &filter, int firstParam);

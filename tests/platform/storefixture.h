@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 namespace storetest {
 
@@ -85,5 +86,37 @@ inline void writeFile(const QString &path, const QByteArray &bytes)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(bytes);
 }
+
+// Runs SQL on a file with SQLite directly, as an outside tool would.
+inline void sql(const QString &path, const char *text)
+{
+    sqlite3 *db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+    char *err = nullptr;
+    const int rc = sqlite3_exec(db, text, nullptr, nullptr, &err);
+    EXPECT_EQ(rc, SQLITE_OK) << (err ? err : "") << " in " << text;
+    sqlite3_free(err);
+    sqlite3_close(db);
+}
+
+inline std::int64_t sqlInt(const QString &path, const char *text)
+{
+    sqlite3 *db = nullptr;
+    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt *s = nullptr;
+    std::int64_t v = -1;
+    if (sqlite3_prepare_v2(db, text, -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW)
+        v = sqlite3_column_int64(s, 0);
+    sqlite3_finalize(s);
+    sqlite3_close(db);
+    return v;
+}
+
+// The store as an earlier version of the program wrote it: the fields, no revisions.
+inline const char *kVersion0 = "CREATE TABLE ITEMS (NUMBER INTEGER, BATCH INTEGER, NAME VARCHAR(10), SCORE INTEGER,"
+                        " PRICE DECIMAL(7,2), FLAG VARCHAR(5), QTY DECIMAL(5,2), NOTE TEXT);"
+                        "INSERT INTO ITEMS VALUES (1, 1, 'one', 10, 1.5, '1', 1, 'first');"
+                        "INSERT INTO ITEMS VALUES (2, 2, 'two', 20, 2.5, '0', 1, '');"
+                        "INSERT INTO ITEMS VALUES (3, 0, 'three', 0, 0, '1', 1, 'third');";
 
 } // namespace storetest
