@@ -1,50 +1,54 @@
-// Maltwright entry point (grows with the start-up sequence).
-// "maltwright check [--data-dir DIR]" verifies the stores without opening a window.
-#include "platform/storecheck.h"
-#include "records/alltables.h"
+// Maltwright entry point: the command line, then the program's start-up.
+//
+//   maltwright [--data-dir DIR]          the program
+//   maltwright check [--data-dir DIR]    verify every store without a window
+#include "app/commandline.h"
 
+#include "platform/gui/messagebox.h"
+#include "screens/mainframe.h"
+#include "screens/openingsplash.h"
+#include "screens/programstart.h"
+
+#include <QApplication>
 #include <QCoreApplication>
-#include <QStringList>
-#include <QTextStream>
 #include <cstdio>
 
 namespace {
 
-// The data folder named by --data-dir DIR or --data-dir=DIR; the working folder otherwise.
-// Sets `bad` to the argument that is not understood.
-QString dataFolder(const QStringList &args, QString *bad)
+int runCheck(const CommandLine &)
 {
-    QString folder = QStringLiteral(".");
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--data-dir") && i + 1 < args.size())
-            folder = args[++i];
-        else if (args[i].startsWith(QLatin1String("--data-dir=")))
-            folder = args[i].mid(11);
-        else if (bad->isEmpty())
-            *bad = args[i];
-    }
-    return folder;
+    std::fputs("maltwright: the store check is not part of this build yet\n", stderr);
+    return 2;
+}
+
+int runProgram(int argc, char **argv, const CommandLine &line)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Maltwright"));
+    MessageBoxPrompter prompter;
+    ProgramStart::Options options;
+    options.dataFolder = line.dataFolder;
+    options.splashMs = OpeningSplash::intervalFromEnvironment();
+    ProgramStart start(options, prompter);
+    start.prepare();
+    start.openFrame();
+    const int code = app.exec();
+    start.finish();
+    return code;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
-    if (!args.isEmpty() && args.front() == QLatin1String("check")) {
-        QCoreApplication app(argc, argv);
-        QString bad;
-        const QString folder = dataFolder(args.mid(1), &bad);
-        if (!bad.isEmpty()) {
-            QTextStream(stderr) << "Usage: maltwright check [--data-dir DIR]\n";
-            return 2;
-        }
-        QTextStream out(stdout);
-        return runStoreCheck(allTableDefinitions(), folder, out);
+    const CommandLine line = CommandLine::parse(argc, argv);
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "maltwright: %s\n%s", qPrintable(line.error), CommandLine::usage());
+        return 2;
     }
-    QCoreApplication app(argc, argv);
-    std::puts("Maltwright");
-    return 0;
+    if (line.command == CommandLine::Command::Check) {
+        QCoreApplication app(argc, argv);
+        return runCheck(line);
+    }
+    return runProgram(argc, argv, line);
 }

@@ -5,12 +5,13 @@
 // procedure) and a page by keyword (each window's Help button); a missing
 // keyword is answered "Not found" under the title "Help topic".
 
+#include "screens/helpwindow.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QUrl>
 
-class HelpWindow;
 class Prompter;
 class QHelpEngine;
 

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHelpContentWidget>
+#include <QHelpContentModel>
 #include <QHelpEngine>
 #include <QSplitter>
 
@@ -29,6 +30,10 @@ HelpWindow::HelpWindow(QHelpEngine *engine, QWidget *parent) : QWidget(parent, Q
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);
+    // The first level of the contents open, once the engine has read them.
+    connect(engine->contentModel(), &QHelpContentModel::contentsCreated, contents,
+            [contents] { contents->expandToDepth(1); });
+    contents->expandToDepth(1);
     connect(contents, &QHelpContentWidget::linkActivated, m_browser,
             [this](const QUrl &url) { m_browser->setSource(url); });
     resize(820, 560);

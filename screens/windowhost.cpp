@@ -65,6 +65,9 @@ int WindowHost::call(QDialog *dialog, const QString &procedure, WindowStateBindi
     if (singleInstance)
         WindowRegistry::instance().add(procedure, dialog);
     WindowStateBinding::bind(dialog, procedure, sizing);
+    // Modal to its caller's windows only, so the help window stays usable beside it.
+    if (dialog->parentWidget())
+        dialog->setWindowModality(Qt::WindowModal);
     QPointer<QDialog> guard(dialog);
     const int result = dialog->exec();
     if (singleInstance && guard && WindowRegistry::instance().find(procedure) == dialog)

@@ -81,6 +81,16 @@ void WindowStateBinding::setStore(Load load, Store store)
     }
 }
 
+void WindowStateBinding::useWindowStateFile()
+{
+    // A placement that cannot be written is not worth a message: the window
+    // simply opens at its designed place next time.
+    setStore(&windowstate::readPlacement,
+             [](const QString &procedure, const WindowPlacement &placement, bool resizable) {
+                 (void)windowstate::storePlacement(procedure, placement, resizable);
+             });
+}
+
 void WindowStateBinding::bind(QWidget *window, const QString &procedure, Sizing sizing)
 {
     apply(window, backing().load(procedure), sizing);

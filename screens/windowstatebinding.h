@@ -21,6 +21,8 @@ public:
 
     // Where placements are kept; set once at start-up. Until then nothing is kept.
     static void setStore(Load load, Store store);
+    // Keeps placements in the window-state file (Browse.ini) of the data folder.
+    static void useWindowStateFile();
 
     // Restores `window` from the section `procedure` now and stores it when it
     // closes. Bind an MDI child through its QMdiSubWindow, after adding it to the area.

@@ -1,7 +1,11 @@
 #pragma once
 // Small helpers for driving real widgets in the window tests.
 
+#include "records/globals.h"
+#include "records/settings.h"
+
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -51,6 +55,28 @@ public:
 
 private:
     int m_count = 0;
+};
+
+// A fresh data folder with the preferences as a first run finds them.
+struct DataFolder
+{
+    QTemporaryDir dir;
+    DataFolder()
+    {
+        settings::setDataFolder(dir.path());
+        Globals &g = glo();
+        g.TIPFLAG = 1;
+        g.SETDEFAULTSYN = g.OPENATBROWSE = g.OPENATSTOCKONLY = g.OVERRIDEFERMENTATION = 0;
+        g.UNITSPROMPT = g.TEMPPROMPT = g.ALCBASEDON = 0;
+        g.THISDAY = 0;
+        g.browseOpen = false;
+    }
+    // A key of section Defaults of the settings file ("" when missing).
+    static QString setting(const QString &key) { return settings::settingsFile().read(settings::kSection, key); }
+    static void setSetting(const QString &key, const QString &value)
+    {
+        settings::settingsFile().write(settings::kSection, key, value);
+    }
 };
 
 } // namespace guitest

@@ -1,0 +1,48 @@
+#include "app/commandline.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+CommandLine CommandLine::parse(int argc, const char *const *argv)
+{
+    CommandLine line;
+    line.dataFolder = QDir::currentPath();
+    bool haveCommand = false;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg == QLatin1String("--data-dir") || arg.startsWith(QLatin1String("--data-dir="))) {
+            QString dir;
+            if (arg.contains(QLatin1Char('=')))
+                dir = arg.section(QLatin1Char('='), 1);
+            else if (i + 1 < argc)
+                dir = QString::fromLocal8Bit(argv[++i]);
+            if (dir.isEmpty()) {
+                line.error = QStringLiteral("--data-dir needs a folder");
+                return line;
+            }
+            if (!QFileInfo(dir).isDir()) {
+                line.error = QStringLiteral("the data folder %1 does not exist").arg(dir);
+                return line;
+            }
+            line.dataFolder = QDir(dir).absolutePath();
+        } else if (!haveCommand && arg == QLatin1String("check")) {
+            line.command = Command::Check;
+            haveCommand = true;
+        } else if (arg.startsWith(QLatin1Char('-')) && !haveCommand && line.command == Command::Program) {
+            // Qt's own options (-platform, -style ...) are left to QApplication.
+            if (i + 1 < argc && (arg == QLatin1String("-platform") || arg == QLatin1String("-style")
+                                 || arg == QLatin1String("-display")))
+                ++i;
+        } else {
+            line.error = QStringLiteral("unknown argument %1").arg(arg);
+            return line;
+        }
+    }
+    return line;
+}
+
+const char *CommandLine::usage()
+{
+    return "usage: maltwright [--data-dir DIR]\n"
+           "       maltwright check [--data-dir DIR]\n";
+}

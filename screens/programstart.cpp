@@ -1,0 +1,93 @@
+#include "screens/programstart.h"
+
+#include "platform/desktopdrag.h"
+#include "records/globals.h"
+#include "records/settings.h"
+#include "screens/artwork.h"
+#include "screens/focushighlighter.h"
+#include "screens/helpsystem.h"
+#include "screens/mainframe.h"
+#include "screens/tooltipswitch.h"
+#include "screens/windowstatebinding.h"
+
+#include <QApplication>
+#include <QTimer>
+
+ProgramStart::ProgramStart(Options options, Prompter &prompter)
+    : m_options(std::move(options)), m_prompter(prompter)
+{
+}
+
+ProgramStart::~ProgramStart()
+{
+    if (HelpSystem::instance() == m_help.get())
+        HelpSystem::setInstance(nullptr);
+}
+
+void ProgramStart::prepare()
+{
+    settings::setDataFolder(m_options.dataFolder);
+    // 1. Tooltips, before any window.
+    settings::loadTipFlag();
+    TooltipSwitch::apply(glo().TIPFLAG == 1);
+    // 2. The window-state file, and the program-wide window mechanisms.
+    WindowStateBinding::useWindowStateFile();
+    FocusHighlighter::install();
+    // 3. The stores.
+    prepareStores();
+    // 4. The program icon.
+    QApplication::setWindowIcon(artwork::programIcon());
+    // 5. Windows are dragged as outlines while Maltwright runs, where the desktop lets us choose.
+    if (desktopdrag::fullWindowDrag().value_or(false))
+        m_dragSwitchedOff = desktopdrag::setFullWindowDrag(false);
+}
+
+void ProgramStart::prepareStores()
+{
+    // Opened (and created when missing) once the record store is part of the program.
+}
+
+ProgramDefaultsLogic::BrewCounter ProgramStart::brewCounter() const
+{
+    // Counted through the record store once it is part of the program; until
+    // then the count is unknown, which asks every change confirmation.
+    return [] { return std::optional<long long>(); };
+}
+
+MainFrame *ProgramStart::openFrame()
+{
+    {
+        OpeningSplash splash(m_options.splashMs);
+        if (m_hooks.splashShown) {
+            // The splash is on screen once its first paint is through.
+            QTimer::singleShot(0, &splash, [this] { m_hooks.splashShown(); });
+        }
+        splash.showAndWait();
+    }
+    if (m_hooks.splashClosed)
+        m_hooks.splashClosed();
+
+    m_frame = std::make_unique<MainFrame>(m_prompter, brewCounter());
+    WindowStateBinding::bind(m_frame.get(), QString::fromLatin1(MainFrame::kProcedure));
+
+    m_help = std::make_unique<HelpSystem>(
+        m_options.helpFile.isEmpty() ? HelpSystem::defaultQchPath() : m_options.helpFile,
+        m_options.helpCollection.isEmpty() ? HelpSystem::defaultCollectionPath() : m_options.helpCollection,
+        &m_prompter);
+    HelpSystem::setInstance(m_help.get());
+    m_help->installF1();
+
+    m_frame->show();
+    if (m_hooks.frameShown)
+        QTimer::singleShot(0, m_frame.get(), [this] { m_hooks.frameShown(); });
+    // The opening steps (first-run prompt, the brew browse) once the frame is on screen.
+    QTimer::singleShot(0, m_frame.get(), [this] { m_frame->opened(); });
+    return m_frame.get();
+}
+
+void ProgramStart::finish()
+{
+    if (m_dragSwitchedOff)
+        desktopdrag::setFullWindowDrag(true);
+    m_dragSwitchedOff = false;
+}
