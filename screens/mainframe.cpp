@@ -5,6 +5,7 @@
 #include "platform/prompter.h"
 #include "records/globals.h"
 #include "screens/artwork.h"
+#include "screens/browsebrews.h"
 #include "screens/helpsystem.h"
 #include "screens/win_about.h"
 #include "screens/win_setprgdefaults.h"
@@ -84,7 +85,8 @@ void MainFrame::opened()
 MainFrame::Handler MainFrame::windowOpener(const QString &procedure)
 {
     // Windows that other parts of the program bring are added here as they arrive.
-    Q_UNUSED(procedure);
+    if (procedure == QLatin1String("BrowseBrews"))
+        return [] { ::openBrowseBrews(); };
     return {};
 }
 
