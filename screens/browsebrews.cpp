@@ -8,9 +8,9 @@
 #include "screens/calculators.h"
 #include "screens/helpsystem.h"
 #include "screens/helpwindow.h"
+#include "screens/notesedit.h"
 #include "screens/windowhost.h"
 
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -26,7 +26,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabBar>
-#include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -320,8 +319,10 @@ void BrowseBrews::build()
     m_notes->setToolTip(QStringLiteral("Notes for the selected brew."));
     m_notes->setMaximumHeight(m_notes->fontMetrics().lineSpacing() * 4 + 12);
     top->addWidget(m_notes);
-    m_notesBig = new QTextEdit(this);
+    m_notesBig = new NotesEdit(this);
     m_notesBig->setReadOnly(true);
+    m_notesBig->setToolbarVisible(false);
+    m_notesBig->setStatusVisible(false);
     m_notesBig->setMinimumHeight(m_notesBig->fontMetrics().lineSpacing() * 5 + 12);
     top->addWidget(m_notesBig, 1);
 
@@ -513,12 +514,13 @@ void BrowseBrews::refresh()
         d.stock->setToolTip({});
         break;
     }
-    if (m_notes->toPlainText() != v.notes)
-        m_notes->setPlainText(v.notes);
-    if (Qt::mightBeRichText(v.notesBig))
-        m_notesBig->setHtml(v.notesBig);
-    else
-        m_notesBig->setPlainText(v.notesBig);
+    const QString notes = NotesEdit::plainTextOf(v.notes);
+    if (m_notes->toPlainText() != notes)
+        m_notes->setPlainText(notes);
+    if (m_shownNotesBig != v.notesBig) {
+        m_shownNotesBig = v.notesBig;
+        m_notesBig->setStoredText(v.notesBig);
+    }
 
     m_add->setEnabled(logic.canAdd());
     for (QPushButton *b : {m_edit, m_delete, m_view})

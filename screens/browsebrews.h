@@ -9,8 +9,8 @@
 #include <memory>
 
 class BrowseBrewsList;
+class NotesEdit;
 class QAbstractButton;
-class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
@@ -18,7 +18,6 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QTabBar;
-class QTextEdit;
 
 class BrowseBrews : public QWidget, private BrowseBrewsView
 {
@@ -78,7 +77,8 @@ private:
             *bestMaturity, *stock;
     } m_detail{};
     QPlainTextEdit *m_notes = nullptr;
-    QTextEdit *m_notesBig = nullptr;
+    NotesEdit *m_notesBig = nullptr;
+    QString m_shownNotesBig;
 
     QPushButton *m_add = nullptr, *m_edit = nullptr, *m_delete = nullptr, *m_view = nullptr, *m_copy = nullptr,
                 *m_print = nullptr, *m_printNotes = nullptr, *m_printTasting = nullptr,
