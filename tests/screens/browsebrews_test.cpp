@@ -7,9 +7,13 @@
 #include "records/windowstate.h"
 #include "screens/browsebrews.h"
 #include "screens/browsebrewslist.h"
+#include "screens/mainframe.h"
+#include "screens/windowstatebinding.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -198,4 +202,57 @@ TEST_F(BrowseWindowTest, ColumnLayoutReturnsAfterReopeningAndClosingClearsTheOpe
                           QStringLiteral("BATCHNUMBER:70@N4B|BREWKIT:200@S45|DATEDOWN:90@D017B")));
     auto browse = openBrowse();
     EXPECT_EQ(browse->columnFormat(), ColumnLayout{}.toFormat());
+}
+
+namespace {
+
+int browseWindows(QMdiArea *area)
+{
+    int n = 0;
+    for (QMdiSubWindow *sub : area->subWindowList())
+        n += qobject_cast<BrowseBrews *>(sub->widget()) != nullptr;
+    return n;
+}
+
+} // namespace
+
+TEST_F(BrowseWindowTest, FrameCommandOpensOneBrowseAndRestoresItWhenMinimised)
+{
+    WindowStateBinding::useWindowStateFile();
+    glo().browseOpen = false;
+    {
+        MainFrame frame(m_prompter, [] { return std::optional<long long>(12); });
+        frame.show();
+        settle();
+        QAction *menu = frame.command(QStringLiteral("&Browse Brews"));
+        ASSERT_TRUE(menu);
+        menu->trigger();
+        settle();
+        ASSERT_EQ(browseWindows(frame.mdiArea()), 1);
+        EXPECT_TRUE(glo().browseOpen);
+        QMdiSubWindow *sub = frame.mdiArea()->subWindowList().front();
+        EXPECT_EQ(sub->windowTitle(), QStringLiteral("Browse Brews"));
+        auto *browse = qobject_cast<BrowseBrews *>(sub->widget());
+        EXPECT_EQ(browse->logic().count(), 12);
+
+        sub->showMinimized();
+        settle();
+        // The toolbar's button is the same command.
+        QAction *tool = nullptr;
+        for (QAction *a : frame.toolbarCommands())
+            if (a->toolTip() == QStringLiteral("Browse Brews"))
+                tool = a;
+        ASSERT_TRUE(tool);
+        tool->trigger();
+        settle();
+        EXPECT_EQ(browseWindows(frame.mdiArea()), 1);
+        EXPECT_FALSE(sub->isMinimized());
+
+        sub->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        settle();
+        EXPECT_EQ(browseWindows(frame.mdiArea()), 0);
+        EXPECT_FALSE(glo().browseOpen);
+    }
+    WindowStateBinding::setStore(nullptr, nullptr);
 }
