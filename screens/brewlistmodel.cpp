@@ -175,7 +175,7 @@ Result BrewListModel::extendForward(int rows)
 {
     const Bound from = m_rows.empty() ? Bound::edge() : Bound::after(m_table.cursorOf(m_key, m_rows.back()));
     const Expected<BrewsTable::Page> page =
-        m_table.readPage(m_key, from, Direction::Forward, std::max(rows, readAhead()), m_inStockOnly);
+        m_table.readPage(m_key, from, Direction::Forward, rows, m_inStockOnly);
     if (!page)
         return page.result();
     m_rows.insert(m_rows.end(), page->rows.begin(), page->rows.end());
@@ -187,7 +187,7 @@ Result BrewListModel::extendBackward(int rows)
 {
     const Bound from = m_rows.empty() ? Bound::edge() : Bound::after(m_table.cursorOf(m_key, m_rows.front()));
     const Expected<BrewsTable::Page> page =
-        m_table.readPage(m_key, from, Direction::Backward, std::max(rows, readAhead()), m_inStockOnly);
+        m_table.readPage(m_key, from, Direction::Backward, rows, m_inStockOnly);
     if (!page)
         return page.result();
     m_rows.insert(m_rows.begin(), page->rows.rbegin(), page->rows.rend());
@@ -272,7 +272,7 @@ Expected<int> BrewListModel::toFirst()
     m_first = m_shown = 0;
     m_startReached = true;
     m_endReached = false;
-    if (Result r = extendForward(m_visible + readAhead()); !r)
+    if (Result r = extendForward(m_visible); !r)
         return r;
     const Expected<int> shown = settle(0, 0);
     updateTop(0);
@@ -286,7 +286,7 @@ Expected<int> BrewListModel::toLast()
     m_first = m_shown = 0;
     m_startReached = false;
     m_endReached = true;
-    if (Result r = extendBackward(m_visible + readAhead()); !r)
+    if (Result r = extendBackward(m_visible); !r)
         return r;
     const Expected<int> shown = settle(int(m_rows.size()) - 1, m_visible - 1);
     updateTop(m_count);
@@ -296,7 +296,7 @@ Expected<int> BrewListModel::toLast()
 Expected<int> BrewListModel::locate(const std::vector<FieldValue> &keyValues, int screenRow)
 {
     const Expected<BrewsTable::Page> page = m_table.readPage(m_key, Bound::atOrAfter(keyValues), Direction::Forward,
-                                                             m_visible + readAhead(), m_inStockOnly);
+                                                             m_visible, m_inStockOnly);
     if (!page)
         return page.result();
     if (page->rows.empty())
@@ -305,9 +305,8 @@ Expected<int> BrewListModel::locate(const std::vector<FieldValue> &keyValues, in
     m_rows.assign(page->rows.begin(), page->rows.end());
     m_first = m_shown = 0;
     m_endReached = page->atEnd;
-    m_startReached = false;
-    if (Result r = extendBackward(readAhead()); !r)
-        return r;
+    // Rows before it are read when they are needed (a line above it, a scroll up).
+    m_startReached = m_firstRow && m_firstRow->RECORDNUMBER == m_rows.front().RECORDNUMBER;
     const int target = m_first;
     const double fraction = fractionOf(m_rows[std::size_t(target)]);
     const Expected<int> shown = settle(target, screenRow);
@@ -351,12 +350,12 @@ Expected<int> BrewListModel::scroll(int rows)
     if (rows > 0) {
         const int missing = m_first + m_shown + rows - int(m_rows.size());
         if (missing > 0 && !m_endReached)
-            if (Result r = extendForward(missing); !r)
+            if (Result r = extendForward(std::max(missing, readAhead())); !r)
                 return r;
         moved = std::min(rows, int(m_rows.size()) - m_first - m_shown);
     } else {
         if (m_first + rows < 0 && !m_startReached)
-            if (Result r = extendBackward(-(m_first + rows)); !r)
+            if (Result r = extendBackward(std::max(-(m_first + rows), readAhead())); !r)
                 return r;
         moved = -std::min(-rows, m_first);
     }
