@@ -13,7 +13,8 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 int runCheck(const CommandLine &)
 {

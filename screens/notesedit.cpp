@@ -12,6 +12,7 @@
 #include <QIntValidator>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
@@ -557,16 +558,20 @@ void NotesEdit::buildToolbars()
     m_fontSize->setValidator(new QIntValidator(1, 400, m_fontSize));
     m_fontSize->setToolTip(QStringLiteral("Font Size"));
     m_fontSize->setAccessibleName(QStringLiteral("Font Size"));
+    m_fontSize->setInsertPolicy(QComboBox::NoInsert);
     for (const char *size : kFontSizes)
         m_fontSize->addItem(QString::fromLatin1(size));
-    connect(m_fontSize, &QComboBox::textActivated, this, [this](const QString &text) {
-        const double size = text.toDouble();
+    const auto applySize = [this] {
+        const double size = m_fontSize->currentText().toDouble();
         if (size <= 0)
             return;
         QTextCharFormat f;
         f.setFontPointSize(size);
         mergeFormat(f);
-    });
+    };
+    // A size from the list, or any other size typed and confirmed with Enter.
+    connect(m_fontSize, &QComboBox::activated, this, applySize);
+    connect(m_fontSize->lineEdit(), &QLineEdit::returnPressed, this, applySize);
     m_fontBar->addWidget(m_fontSize);
 
     m_charset = new QComboBox(m_fontBar);
@@ -579,7 +584,10 @@ void NotesEdit::buildToolbars()
             m_charset->addItem(QFontDatabase::writingSystemName(ws), int(ws));
     }
     connect(m_charset, &QComboBox::activated, this, [this](int index) {
+        // Filtering the font list may change its current font; that is no choice of the user's.
+        const QSignalBlocker block(m_font);
         m_font->setWritingSystem(QFontDatabase::WritingSystem(m_charset->itemData(index).toInt()));
+        syncControls();
     });
     m_fontBar->addWidget(m_charset);
     m_fontBar->addSeparator();
@@ -811,7 +819,7 @@ void NotesEdit::updateStatus()
 {
     QString text = m_message.isEmpty() ? countText(characterCount(), m_maxCharacters) : m_message;
     if (!keepsFormatting())
-        text += QLatin1Char(' ') + plainFallbackText();
+        text += (text.endsWith(QLatin1Char('.')) ? QStringLiteral(" ") : QStringLiteral(". ")) + plainFallbackText();
     m_status->setText(text);
 }
 

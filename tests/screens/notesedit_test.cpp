@@ -7,6 +7,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QLineEdit>
 #include <QKeyEvent>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -262,7 +265,7 @@ TEST(NotesEdit, FormattingTooLongForTheMemoFallsBackToPlainTextAndSaysSo)
         notes.editor()->mergeCurrentCharFormat(italic);
     }
     EXPECT_FALSE(notes.keepsFormatting());
-    EXPECT_EQ(notes.statusText(), "150 of 1,000 characters " + NotesEdit::plainFallbackText());
+    EXPECT_EQ(notes.statusText(), "150 of 1,000 characters. " + NotesEdit::plainFallbackText());
     EXPECT_EQ(notes.toStoredText(), text);
     EXPECT_TRUE(notes.storedTextFits());
 }
@@ -293,6 +296,35 @@ TEST(NotesEdit, ToolbarFormatsTheSelection)
     action(notes, "Decrease Indent")->trigger();
     action(notes, "Decrease Indent")->trigger();
     EXPECT_EQ(doc->begin().next().blockFormat().indent(), 0);
+}
+
+TEST(NotesEdit, FontAndSizeBoxesFormatTheSelection)
+{
+    NotesEdit notes;
+    notes.setStoredText(QStringLiteral("sized text"));
+    select(notes, 0, 5);
+    QComboBox *size = nullptr;
+    for (QComboBox *box : notes.findChildren<QComboBox *>()) {
+        if (box->accessibleName() == QLatin1String("Font Size"))
+            size = box;
+    }
+    ASSERT_NE(size, nullptr);
+    size->setCurrentText(QStringLiteral("13")); // not in the list
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(size->lineEdit(), &enter);
+    const QTextDocument *doc = notes.editor()->document();
+    EXPECT_EQ(doc->begin().begin().fragment().text(), "sized");
+    EXPECT_EQ(doc->begin().begin().fragment().charFormat().fontPointSize(), 13);
+
+    auto *font = notes.findChild<QFontComboBox *>();
+    ASSERT_GT(font->count(), 1);
+    const QString other = font->itemText(font->currentIndex() == 0 ? 1 : 0);
+    select(notes, 6, 10);
+    font->setCurrentIndex(font->findText(other));
+    EXPECT_EQ(doc->begin().begin().fragment().charFormat().fontFamilies().toStringList(), QStringList());
+    const QTextFragment last = (--doc->begin().end()).fragment();
+    EXPECT_EQ(last.text(), "text");
+    EXPECT_EQ(last.charFormat().fontFamilies().toStringList(), QStringList{other});
 }
 
 TEST(NotesEdit, AutomaticColourTakesTheColourOff)
