@@ -1,7 +1,6 @@
 #include "app/commandline.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 CommandLine CommandLine::parse(int argc, const char *const *argv)
 {
@@ -20,18 +19,15 @@ CommandLine CommandLine::parse(int argc, const char *const *argv)
                 line.error = QStringLiteral("--data-dir needs a folder");
                 return line;
             }
-            if (!QFileInfo(dir).isDir()) {
-                line.error = QStringLiteral("the data folder %1 does not exist").arg(dir);
-                return line;
-            }
             line.dataFolder = QDir(dir).absolutePath();
         } else if (!haveCommand && arg == QLatin1String("check")) {
             line.command = Command::Check;
             haveCommand = true;
         } else if (arg.startsWith(QLatin1Char('-')) && !haveCommand && line.command == Command::Program) {
             // Qt's own options (-platform, -style ...) are left to QApplication.
-            if (i + 1 < argc && (arg == QLatin1String("-platform") || arg == QLatin1String("-style")
-                                 || arg == QLatin1String("-display")))
+            if (i + 1 < argc
+                && (arg == QLatin1String("-platform") || arg == QLatin1String("-style")
+                    || arg == QLatin1String("-display")))
                 ++i;
         } else {
             line.error = QStringLiteral("unknown argument %1").arg(arg);

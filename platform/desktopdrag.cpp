@@ -4,7 +4,8 @@
 #include <windows.h>
 #endif
 
-namespace desktopdrag {
+namespace desktopdrag
+{
 
 std::optional<bool> fullWindowDrag()
 {
@@ -21,8 +22,7 @@ std::optional<bool> fullWindowDrag()
 bool setFullWindowDrag(bool on)
 {
 #ifdef _WIN32
-    return SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, on ? 1 : 0, nullptr,
-                                 SPIF_UPDATEINIFILE | SPIF_SENDCHANGE)
+    return SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, on ? 1 : 0, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE)
         != FALSE;
 #else
     (void)on;

@@ -5,7 +5,8 @@
 
 #include <optional>
 
-namespace desktopdrag {
+namespace desktopdrag
+{
 
 // Whether windows are dragged with their contents shown; nullopt where the
 // desktop offers no such setting.

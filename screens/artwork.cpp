@@ -5,9 +5,11 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-namespace artwork {
+namespace artwork
+{
 
-namespace {
+namespace
+{
 
 const QColor kAmber(214, 140, 32);
 const QColor kDarkAmber(150, 84, 16);
@@ -39,8 +41,8 @@ void drawGlass(QPainter &p, const QRectF &r)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 230, 160, 170));
     const qreal b = qMax<qreal>(1.0, r.width() * 0.025);
-    const qreal xs[] = {0.38, 0.47, 0.55, 0.62, 0.44, 0.58};
-    const qreal ys[] = {0.45, 0.62, 0.5, 0.72, 0.82, 0.36};
+    const qreal xs[] = { 0.38, 0.47, 0.55, 0.62, 0.44, 0.58 };
+    const qreal ys[] = { 0.45, 0.62, 0.5, 0.72, 0.82, 0.36 };
     for (int i = 0; i < 6; ++i)
         p.drawEllipse(QPointF(r.left() + r.width() * xs[i], r.top() + r.height() * ys[i]), b, b);
     p.restore();
@@ -76,9 +78,12 @@ QPixmap beerGlass(int size)
 
 QIcon programIcon()
 {
-    QIcon icon;
-    for (int s : {16, 24, 32, 48, 64})
-        icon.addPixmap(beerGlass(s));
+    static const QIcon icon = [] {
+        QIcon i;
+        for (int s : { 16, 24, 32, 48, 64 })
+            i.addPixmap(beerGlass(s));
+        return i;
+    }();
     return icon;
 }
 

@@ -6,7 +6,8 @@
 #include <QIcon>
 #include <QPixmap>
 
-namespace artwork {
+namespace artwork
+{
 
 // A glass of amber beer with a head of foam, `size` pixels square.
 QPixmap beerGlass(int size);

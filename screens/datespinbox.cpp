@@ -2,17 +2,15 @@
 
 #include "platform/date.h"
 
-DateSpinBox::DateSpinBox(QWidget *parent) : IntSpinBox(parent)
+DateSpinBox::DateSpinBox(QWidget *parent)
+    : IntSpinBox(parent)
 {
     setBlankWhenZero(true);
     // 1 January 1801 to 31 December 9999.
     setAllowedRange(date::fromYmd(1801, 1, 1), date::fromYmd(9999, 12, 31));
 }
 
-QString DateSpinBox::textFromValue(int value) const
-{
-    return date::shortText(value);
-}
+QString DateSpinBox::textFromValue(int value) const { return date::shortText(value); }
 
 std::optional<int> DateSpinBox::parse(const QString &text) const
 {

@@ -5,7 +5,8 @@
 #include <QLineEdit>
 #include <algorithm>
 
-DecimalSpinBox::DecimalSpinBox(QWidget *parent) : QDoubleSpinBox(parent)
+DecimalSpinBox::DecimalSpinBox(QWidget *parent)
+    : QDoubleSpinBox(parent)
 {
     setKeyboardTracking(false);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
@@ -50,15 +51,9 @@ void DecimalSpinBox::updateInnerRange()
     setRange(lo.toDouble(), hi.toDouble());
 }
 
-Decimal DecimalSpinBox::decimalValue() const
-{
-    return Decimal::fromDouble(value()).rounded(decimals());
-}
+Decimal DecimalSpinBox::decimalValue() const { return Decimal::fromDouble(value()).rounded(decimals()); }
 
-void DecimalSpinBox::setDecimalValue(Decimal v)
-{
-    setValue(v.rounded(decimals()).toDouble());
-}
+void DecimalSpinBox::setDecimalValue(Decimal v) { setValue(v.rounded(decimals()).toDouble()); }
 
 std::optional<Decimal> DecimalSpinBox::parse(const QString &text) const
 {

@@ -27,7 +27,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    explicit FocusHighlighter(QObject *parent) : QObject(parent) {}
+    explicit FocusHighlighter(QObject *parent)
+        : QObject(parent)
+    {
+    }
     void highlight(QWidget *w);
     void restore();
 

@@ -8,16 +8,21 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QHelpContentModel>
 #include <QHelpEngine>
+#include <QHelpIndexModel>
 #include <QHelpLink>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStandardPaths>
+#include <QThread>
 
-namespace {
+namespace
+{
 
 HelpSystem *g_instance = nullptr;
 const QString kStampKey = QStringLiteral("maltwright/qchStamp");
@@ -26,22 +31,38 @@ const QString kStampKey = QStringLiteral("maltwright/qchStamp");
 QString stampOf(const QString &path)
 {
     const QFileInfo fi(path);
-    return QString::number(fi.size()) + QLatin1Char(':')
-        + QString::number(fi.lastModified().toMSecsSinceEpoch());
+    return QString::number(fi.size()) + QLatin1Char(':') + QString::number(fi.lastModified().toMSecsSinceEpoch());
 }
 
 } // namespace
 
 HelpSystem::HelpSystem(const QString &qchPath, const QString &collectionPath, Prompter *prompter, QObject *parent)
-    : QObject(parent), m_prompter(prompter)
+    : QObject(parent)
+    , m_qchPath(QFileInfo(qchPath).absoluteFilePath())
+    , m_collectionPath(collectionPath)
+    , m_prompter(prompter)
 {
-    const QString qch = QFileInfo(qchPath).absoluteFilePath();
+}
+
+bool HelpSystem::ready() const
+{
+    // Set up at the first use, so that starting the program does not wait for it.
+    if (!m_setUp) {
+        m_setUp = true;
+        const_cast<HelpSystem *>(this)->setUp();
+    }
+    return m_error.isEmpty();
+}
+
+void HelpSystem::setUp()
+{
+    const QString &qch = m_qchPath;
     if (!QFileInfo::exists(qch)) {
         m_error = tr("The help file %1 is missing.").arg(QDir::toNativeSeparators(qch));
         return;
     }
-    QDir().mkpath(QFileInfo(collectionPath).absolutePath());
-    m_engine = new QHelpEngine(collectionPath, this);
+    QDir().mkpath(QFileInfo(m_collectionPath).absolutePath());
+    m_engine = new QHelpEngineCore(m_collectionPath, this);
     m_engine->setReadOnly(false);
     m_engine->setUsesFilterEngine(true);
     if (!m_engine->setupData()) {
@@ -71,33 +92,33 @@ HelpSystem::HelpSystem(const QString &qchPath, const QString &collectionPath, Pr
 HelpSystem::~HelpSystem()
 {
     delete m_window;
+    if (m_viewerEngine) {
+        // The engine reads its contents and index on threads of its own; it must not
+        // be destroyed under them (a quick exit after opening the help window).
+        QElapsedTimer waited;
+        waited.start();
+        while ((m_viewerEngine->contentModel()->isCreatingContents() || m_viewerEngine->indexModel()->isCreatingIndex())
+            && waited.elapsed() < 10000)
+            QThread::msleep(5);
+    }
     if (g_instance == this)
         g_instance = nullptr;
 }
 
-QString HelpSystem::defaultQchPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/MWhelp.qch");
-}
+QString HelpSystem::defaultQchPath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/MWhelp.qch"); }
 
 QString HelpSystem::defaultCollectionPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/MWhelp.qhc");
 }
 
-HelpSystem *HelpSystem::instance()
-{
-    return g_instance;
-}
+HelpSystem *HelpSystem::instance() { return g_instance; }
 
-void HelpSystem::setInstance(HelpSystem *help)
-{
-    g_instance = help;
-}
+void HelpSystem::setInstance(HelpSystem *help) { g_instance = help; }
 
 QUrl HelpSystem::pageUrl(const QString &page) const
 {
-    if (!m_error.isEmpty() || page.isEmpty())
+    if (!ready() || page.isEmpty())
         return {};
     const QUrl url(QStringLiteral("qthelp://%1/doc/%2.html").arg(m_namespace, page));
     return m_engine->fileData(url).isEmpty() ? QUrl() : url;
@@ -105,31 +126,28 @@ QUrl HelpSystem::pageUrl(const QString &page) const
 
 QUrl HelpSystem::keywordUrl(const QString &keyword) const
 {
-    if (!m_error.isEmpty())
+    if (!ready())
         return {};
     const QList<QHelpLink> links = m_engine->documentsForKeyword(keyword);
     return links.isEmpty() ? QUrl() : links.first().url;
 }
 
-QUrl HelpSystem::contentsUrl() const
-{
-    return pageUrl(QStringLiteral("index"));
-}
+QUrl HelpSystem::contentsUrl() const { return pageUrl(QStringLiteral("index")); }
 
-QByteArray HelpSystem::pageData(const QUrl &url) const
-{
-    return m_engine ? m_engine->fileData(url) : QByteArray();
-}
+QByteArray HelpSystem::pageData(const QUrl &url) const { return ready() ? m_engine->fileData(url) : QByteArray(); }
 
 void HelpSystem::show(const QUrl &url)
 {
-    if (!m_error.isEmpty()) {
+    if (!ready()) {
         if (m_prompter)
-            m_prompter->tell(Message{tr("Help"), m_error, MessageIcon::Error, {}, 1});
+            m_prompter->tell(Message { tr("Help"), m_error, MessageIcon::Error, {}, 1 });
         return;
     }
     if (!m_window) {
-        m_window = new HelpWindow(m_engine);
+        m_viewerEngine = new QHelpEngine(m_collectionPath, this);
+        m_viewerEngine->setUsesFilterEngine(true);
+        m_viewerEngine->setupData();
+        m_window = new HelpWindow(m_viewerEngine);
         WindowHost::setProcedure(m_window, QString(), QStringLiteral("index"));
     }
     m_window->showUrl(url);
@@ -137,10 +155,7 @@ void HelpSystem::show(const QUrl &url)
     WindowRegistry::raise(m_window);
 }
 
-void HelpSystem::showContents()
-{
-    show(contentsUrl());
-}
+void HelpSystem::showContents() { show(contentsUrl()); }
 
 void HelpSystem::showPage(const QString &page)
 {
@@ -151,9 +166,10 @@ void HelpSystem::showPage(const QString &page)
 bool HelpSystem::showKeyword(const QString &keyword)
 {
     const QUrl url = keywordUrl(keyword);
-    if (url.isEmpty() && m_error.isEmpty()) {
+    if (url.isEmpty() && ready()) {
         if (m_prompter)
-            m_prompter->tell(Message{QStringLiteral("Help topic"), QStringLiteral("Not found"), MessageIcon::Information, {}, 1});
+            m_prompter->tell(
+                Message { QStringLiteral("Help topic"), QStringLiteral("Not found"), MessageIcon::Information, {}, 1 });
         return false;
     }
     show(url);
@@ -179,10 +195,7 @@ QString HelpSystem::helpPageFor(const QWidget *w)
     return {};
 }
 
-void HelpSystem::installF1()
-{
-    qApp->installEventFilter(this);
-}
+void HelpSystem::installF1() { qApp->installEventFilter(this); }
 
 bool HelpSystem::eventFilter(QObject *, QEvent *event)
 {

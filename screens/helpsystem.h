@@ -14,12 +14,14 @@
 
 class Prompter;
 class QHelpEngine;
+class QHelpEngineCore;
 
 class HelpSystem : public QObject
 {
 public:
     // `qchPath`: the compiled pages; `collectionPath`: a writable collection
-    // file (created when missing). Messages go through `prompter` (not owned).
+    // file (created when missing), set up at the first lookup. Messages go
+    // through `prompter` (not owned).
     HelpSystem(const QString &qchPath, const QString &collectionPath, Prompter *prompter, QObject *parent = nullptr);
     ~HelpSystem() override;
 
@@ -32,7 +34,11 @@ public:
     static void setInstance(HelpSystem *help);
 
     // Empty when the pages are registered and ready; else why not.
-    QString error() const { return m_error; }
+    QString error() const
+    {
+        ready();
+        return m_error;
+    }
 
     // The address of a page named after a procedure, or of the first page of a
     // keyword; an empty URL when there is none.
@@ -53,7 +59,6 @@ public:
     // `w`, that carries a procedure name).
     static QString helpPageFor(const QWidget *w);
 
-    QHelpEngine *engine() const { return m_engine; }
     HelpWindow *window() const { return m_window; }
 
 protected:
@@ -61,10 +66,18 @@ protected:
 
 private:
     void show(const QUrl &url);
+    bool ready() const;
+    void setUp();
 
-    QHelpEngine *m_engine = nullptr;
+    // Lookups go through the core engine; the full engine behind the help
+    // window's contents is made only when the window is first shown.
+    QString m_qchPath;
+    QString m_collectionPath;
+    mutable bool m_setUp = false;
+    QHelpEngineCore *m_engine = nullptr;
+    QHelpEngine *m_viewerEngine = nullptr;
     QString m_namespace;
-    QString m_error;
+    mutable QString m_error;
     Prompter *m_prompter;
     QPointer<HelpWindow> m_window;
 };

@@ -1,12 +1,14 @@
 #include "screens/helpwindow.h"
 
 #include <QHBoxLayout>
-#include <QHelpContentWidget>
 #include <QHelpContentModel>
+#include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QSplitter>
 
-HelpBrowser::HelpBrowser(QHelpEngine *engine, QWidget *parent) : QTextBrowser(parent), m_engine(engine)
+HelpBrowser::HelpBrowser(QHelpEngine *engine, QWidget *parent)
+    : QTextBrowser(parent)
+    , m_engine(engine)
 {
     setOpenExternalLinks(true);
 }
@@ -18,7 +20,8 @@ QVariant HelpBrowser::loadResource(int type, const QUrl &name)
     return QTextBrowser::loadResource(type, name);
 }
 
-HelpWindow::HelpWindow(QHelpEngine *engine, QWidget *parent) : QWidget(parent, Qt::Window)
+HelpWindow::HelpWindow(QHelpEngine *engine, QWidget *parent)
+    : QWidget(parent, Qt::Window)
 {
     setWindowTitle(tr("Maltwright Help"));
     auto *splitter = new QSplitter(this);
@@ -32,19 +35,13 @@ HelpWindow::HelpWindow(QHelpEngine *engine, QWidget *parent) : QWidget(parent, Q
     layout->addWidget(splitter);
     // The first level of the contents open, once the engine has read them.
     connect(engine->contentModel(), &QHelpContentModel::contentsCreated, contents,
-            [contents] { contents->expandToDepth(1); });
+        [contents] { contents->expandToDepth(1); });
     contents->expandToDepth(1);
     connect(contents, &QHelpContentWidget::linkActivated, m_browser,
-            [this](const QUrl &url) { m_browser->setSource(url); });
+        [this](const QUrl &url) { m_browser->setSource(url); });
     resize(820, 560);
 }
 
-void HelpWindow::showUrl(const QUrl &url)
-{
-    m_browser->setSource(url);
-}
+void HelpWindow::showUrl(const QUrl &url) { m_browser->setSource(url); }
 
-QUrl HelpWindow::currentUrl() const
-{
-    return m_browser->source();
-}
+QUrl HelpWindow::currentUrl() const { return m_browser->source(); }

@@ -5,7 +5,8 @@
 #include <QLineEdit>
 #include <algorithm>
 
-IntSpinBox::IntSpinBox(QWidget *parent) : QSpinBox(parent)
+IntSpinBox::IntSpinBox(QWidget *parent)
+    : QSpinBox(parent)
 {
     // Values are reported once typing is done, not on every key.
     setKeyboardTracking(false);
@@ -78,10 +79,7 @@ QString IntSpinBox::textFromValue(int value) const
     return value < 0 ? QLatin1Char('-') + t : t;
 }
 
-int IntSpinBox::valueFromText(const QString &text) const
-{
-    return parse(text).value_or(value());
-}
+int IntSpinBox::valueFromText(const QString &text) const { return parse(text).value_or(value()); }
 
 QValidator::State IntSpinBox::validate(QString &input, int &) const
 {
@@ -103,7 +101,7 @@ void IntSpinBox::stepBy(int steps)
         next = current < m_min ? m_min : m_max; // from the blank "no value" into the range
     else
         next = std::clamp(static_cast<long long>(current) + static_cast<long long>(steps) * singleStep(),
-                          static_cast<long long>(m_min), static_cast<long long>(m_max));
+            static_cast<long long>(m_min), static_cast<long long>(m_max));
     m_stepping = true;
     m_userEdited = false;
     setValue(next);

@@ -28,7 +28,7 @@ public:
 
 signals:
     void stepped(); // the value changed by a step
-    void typed();   // the value changed by typing, once the typing is done
+    void typed(); // the value changed by typing, once the typing is done
     void refused(); // a typed value was refused
 
 protected:

@@ -6,6 +6,7 @@
 #include "records/globals.h"
 #include "screens/artwork.h"
 #include "screens/browsebrews.h"
+#include "screens/calculators.h"
 #include "screens/helpsystem.h"
 #include "screens/win_about.h"
 #include "screens/win_setprgdefaults.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -26,7 +28,8 @@
 #include <QToolBar>
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 // The MDI area paints the background picture, scaled to its size.
 class BackgroundArea : public QMdiArea
@@ -42,13 +45,15 @@ protected:
 } // namespace
 
 MainFrame::MainFrame(Prompter &prompter, ProgramDefaultsLogic::BrewCounter countBrews, QWidget *parent)
-    : QMainWindow(parent), m_prompter(prompter), m_countBrews(std::move(countBrews)), m_logic(*this),
-      m_area(new BackgroundArea)
+    : QMainWindow(parent)
+    , m_prompter(prompter)
+    , m_countBrews(std::move(countBrews))
+    , m_logic(*this)
+    , m_area(new BackgroundArea)
 {
     WindowHost::setProcedure(this, QString::fromLatin1(kProcedure));
     setWindowTitle(QStringLiteral("Maltwright 3 - Version 1.43"));
     setWindowIcon(artwork::programIcon());
-    m_area->setBackground(artwork::frameBackground(QSize(900, 600)));
     setCentralWidget(m_area);
     WindowHost::setMdiArea(m_area);
     resize(900, 640);
@@ -84,10 +89,21 @@ void MainFrame::opened()
 
 MainFrame::Handler MainFrame::windowOpener(const QString &procedure)
 {
-    // Windows that other parts of the program bring are added here as they arrive.
+    // The windows the frame's commands open. A command whose window is not part
+    // of the program yet has none here and stands disabled.
+    using Open = void (*)(QWidget *);
+    static const QHash<QString, Open> windows {
+        { QStringLiteral("Win_UnitConversions"), &openUnitConversions },
+        { QStringLiteral("Win_CalculateCost"), &openCalculateCost },
+        { QStringLiteral("Win_AlcCalculator"), &openAlcCalculator },
+        { QStringLiteral("Win_GravityCorrectionUtility"), &openGravityCorrection },
+    };
     if (procedure == QLatin1String("BrowseBrews"))
         return [] { ::openBrowseBrews(); };
-    return {};
+    const Open open = windows.value(procedure);
+    if (!open)
+        return {};
+    return [this, open] { open(this); };
 }
 
 QAction *MainFrame::addCommand(QMenu *menu, const QString &text, const QString &statusTip, Handler handler)
@@ -102,8 +118,7 @@ QAction *MainFrame::addCommand(QMenu *menu, const QString &text, const QString &
     return action;
 }
 
-QAction *MainFrame::browseCommand(QMenu *menu, const QString &text, const QString &statusTip,
-                                  const QString &procedure)
+QAction *MainFrame::browseCommand(QMenu *menu, const QString &text, const QString &statusTip, const QString &procedure)
 {
     Handler open = windowOpener(procedure);
     if (!open)
@@ -140,15 +155,15 @@ void MainFrame::buildMenus()
 
     QMenu *edit = menu(QStringLiteral("&Edit"), {});
     addCommand(edit, QStringLiteral("Cu&t"), QStringLiteral("Remove item to Windows Clipboard"),
-               [this] { editCommand("cut"); });
+        [this] { editCommand("cut"); });
     addCommand(edit, QStringLiteral("&Copy"), QStringLiteral("Copy item to Windows Clipboard"),
-               [this] { editCommand("copy"); });
+        [this] { editCommand("copy"); });
     addCommand(edit, QStringLiteral("&Paste"), QStringLiteral("Paste contents of Windows Clipboard"),
-               [this] { editCommand("paste"); });
+        [this] { editCommand("paste"); });
 
     QMenu *browse = menu(QStringLiteral("&Browse"), {});
-    browseCommand(browse, QStringLiteral("&Browse Brews"), QStringLiteral("Browse HOMEBREW"),
-                  QStringLiteral("BrowseBrews"));
+    browseCommand(
+        browse, QStringLiteral("&Browse Brews"), QStringLiteral("Browse HOMEBREW"), QStringLiteral("BrowseBrews"));
     browseCommand(browse, QStringLiteral("Br&owse Kits/Recipes"), {}, QStringLiteral("BrowseKitsRecipes"));
     browseCommand(browse, QStringLiteral("Browse &Web Links"), {}, QStringLiteral("BrowseWebLinks"));
     browseCommand(browse, QStringLiteral("Browse &Shopping List"), {}, QStringLiteral("BrowseShoppingList"));
@@ -157,36 +172,36 @@ void MainFrame::buildMenus()
     addCommand(reports, QStringLiteral("Brewers Record Sheet"), {}, start("Rpt_BrewingRecordSheet"));
     QMenu *list = submenu(reports, QStringLiteral("List &Brews"));
     const char *const listReports[][2] = {
-        {"By &Batch number - Descending", "Rpt_BrewsByBatchNo"},
-        {"By &Record Order - Ascending", "Rpt_BrewsByRecordNo"},
-        {"By &Kit/Recipe name - Ascending", "Rpt_BrewsByKitRecipe"},
-        {"By &Date Down - Descending", "Rpt_BrewsByDateDown"},
-        {"By &Cost of Brew - (Brews with no cost excluded)", "Rpt_BrewsByCost"},
-        {"By &Tasting Score - Best to worst", "Rpt_ByTasteScore"},
-        {"For a &Selected Batch Range Only", "Win_PrintFromToRange"},
+        { "By &Batch number - Descending", "Rpt_BrewsByBatchNo" },
+        { "By &Record Order - Ascending", "Rpt_BrewsByRecordNo" },
+        { "By &Kit/Recipe name - Ascending", "Rpt_BrewsByKitRecipe" },
+        { "By &Date Down - Descending", "Rpt_BrewsByDateDown" },
+        { "By &Cost of Brew - (Brews with no cost excluded)", "Rpt_BrewsByCost" },
+        { "By &Tasting Score - Best to worst", "Rpt_ByTasteScore" },
+        { "For a &Selected Batch Range Only", "Win_PrintFromToRange" },
     };
     for (const auto &r : listReports)
         addCommand(list, QString::fromUtf8(r[0]), {}, start(r[1]));
     QMenu *stock = submenu(reports, QStringLiteral("&Stock on Hand Only"));
     const char *const stockReports[][2] = {
-        {"&Brews in Stock by Batch Number   ", "Rpt_ByBatchNumberInStock"},
-        {"Brews in &Stock by Record Order", "Rpt_ByRecordNumberInStock"},
-        {"Brews in &Stock by Tasting Score", "Rpt_ByTasteScoreInstock"},
+        { "&Brews in Stock by Batch Number   ", "Rpt_ByBatchNumberInStock" },
+        { "Brews in &Stock by Record Order", "Rpt_ByRecordNumberInStock" },
+        { "Brews in &Stock by Tasting Score", "Rpt_ByTasteScoreInstock" },
     };
     for (const auto &r : stockReports)
         addCommand(stock, QString::fromUtf8(r[0]), {}, start(r[1]));
     const char *const otherReports[][2] = {
-        {"&List Kits\\Recipes", "Rpt_KitsRecipes"},
-        {"&Shopping List", "Rpt_ShoppingList"},
-        {"T&asting score sheet (plain)", "Rpt_TastingScoreSheetNoBrew"},
-        {"List &Web Links", "Rpt_WebLinks"},
+        { "&List Kits\\Recipes", "Rpt_KitsRecipes" },
+        { "&Shopping List", "Rpt_ShoppingList" },
+        { "T&asting score sheet (plain)", "Rpt_TastingScoreSheetNoBrew" },
+        { "List &Web Links", "Rpt_WebLinks" },
     };
     for (const auto &r : otherReports)
         addCommand(reports, QString::fromUtf8(r[0]), {}, start(r[1]));
 
     QMenu *prefs = menu(QStringLiteral("&Preferences"), {});
     addCommand(prefs, QStringLiteral("&Program Defaults   "), {},
-               [this] { Win_SetPrgDefaults::call(m_prompter, m_countBrews, this); });
+        [this] { Win_SetPrgDefaults::call(m_prompter, m_countBrews, this); });
     QMenu *display = submenu(prefs, QStringLiteral("&Display"));
     addCommand(display, QStringLiteral("&Display Toolbar"), {}, [this] { m_logic.showToolbar(true); });
     addCommand(display, QStringLiteral("&Hide Toolbar"), {}, [this] { m_logic.showToolbar(false); });
@@ -195,14 +210,14 @@ void MainFrame::buildMenus()
     addCommand(utilities, QStringLiteral("&Unit Conversion"), {}, start("Win_UnitConversions"));
     Handler cost = start("Win_CalculateCost");
     addCommand(utilities, QStringLiteral("C&ost Calculator"), {},
-               cost ? Handler([cost] {
-                   // The calculator opened from the frame belongs to no brew.
-                   glo().GETKITNAME.clear();
-                   glo().GETBATCHNAME.clear();
-                   glo().GETBATCHNUMBER = 0;
-                   cost();
-               })
-                    : Handler());
+        cost ? Handler([cost] {
+            // The calculator opened from the frame belongs to no brew.
+            glo().GETKITNAME.clear();
+            glo().GETBATCHNAME.clear();
+            glo().GETBATCHNUMBER = 0;
+            cost();
+        })
+             : Handler());
     addCommand(utilities, QStringLiteral("&Alcohol % Calculator"), {}, start("Win_AlcCalculator"));
     addCommand(utilities, QStringLiteral("&Gravity Correction"), {}, start("Win_GravityCorrectionUtility"));
     addCommand(utilities, QStringLiteral("&Calculator"), {}, [] { desktopcalculator::start(); });
@@ -213,11 +228,11 @@ void MainFrame::buildMenus()
 
     QMenu *window = menu(QStringLiteral("&Window"), QStringLiteral("Create and Arrange windows"));
     addCommand(window, QStringLiteral("T&ile"), QStringLiteral("Make all open windows visible"),
-               [this] { m_area->tileSubWindows(); });
+        [this] { m_area->tileSubWindows(); });
     addCommand(window, QStringLiteral("&Cascade"), QStringLiteral("Stack all open windows"),
-               [this] { m_area->cascadeSubWindows(); });
-    addCommand(window, QStringLiteral("&Arrange Icons"), QStringLiteral("Align all window icons"),
-               [this] { arrangeIcons(); });
+        [this] { m_area->cascadeSubWindows(); });
+    addCommand(
+        window, QStringLiteral("&Arrange Icons"), QStringLiteral("Align all window icons"), [this] { arrangeIcons(); });
 
     QMenu *help = menu(QStringLiteral("&Help"), QStringLiteral("Windows Help"));
     addCommand(help, QStringLiteral("&Contents"), QStringLiteral("View the contents of the help file"), [] {
@@ -252,8 +267,7 @@ void MainFrame::buildToolbar()
     add(ToolPicture::Cost, QStringLiteral("Cost Calculator"), command(QStringLiteral("C&ost Calculator")));
     add(ToolPicture::Shopping, QStringLiteral("Shopping List"), command(QStringLiteral("Browse &Shopping List")));
     m_toolbarBackup = add(ToolPicture::Backup,
-                          QStringLiteral("Backup your Maltwright data files.\n (Disabled if a window is open)"),
-                          m_backup);
+        QStringLiteral("Backup your Maltwright data files.\n (Disabled if a window is open)"), m_backup);
 }
 
 void MainFrame::buildStatusBar()
@@ -275,10 +289,7 @@ QAction *MainFrame::command(const QString &text) const
     return nullptr;
 }
 
-QList<QAction *> MainFrame::toolbarCommands() const
-{
-    return m_toolbar->actions();
-}
+QList<QAction *> MainFrame::toolbarCommands() const { return m_toolbar->actions(); }
 
 void MainFrame::openBrowseBrews()
 {
@@ -287,10 +298,7 @@ void MainFrame::openBrowseBrews()
         open();
 }
 
-void MainFrame::setToolbarVisible(bool visible)
-{
-    m_toolbar->setVisible(visible);
-}
+void MainFrame::setToolbarVisible(bool visible) { m_toolbar->setVisible(visible); }
 
 void MainFrame::setExportAndBackupEnabled(bool enabled)
 {
@@ -300,24 +308,15 @@ void MainFrame::setExportAndBackupEnabled(bool enabled)
         m_toolbarBackup->setEnabled(m_backup->isEnabled());
 }
 
-void MainFrame::setStatusDate(const QString &text)
-{
-    m_date->setText(text);
-}
+void MainFrame::setStatusDate(const QString &text) { m_date->setText(text); }
 
-void MainFrame::setStatusTime(const QString &text)
-{
-    m_time->setText(text);
-}
+void MainFrame::setStatusTime(const QString &text) { m_time->setText(text); }
 
-void MainFrame::runFirstRunPrompt()
-{
-    Win_SetPrgDefaultsYN::call(m_prompter, m_countBrews, this);
-}
+void MainFrame::runFirstRunPrompt() { Win_SetPrgDefaultsYN::call(m_prompter, m_countBrews, this); }
 
 void MainFrame::reportFailure(const Result &failure)
 {
-    m_prompter.tell(Message{QStringLiteral("Maltwright"), failure.message(), MessageIcon::Error, {}, 1});
+    m_prompter.tell(Message { QStringLiteral("Maltwright"), failure.message(), MessageIcon::Error, {}, 1 });
 }
 
 void MainFrame::editCommand(const char *slot)

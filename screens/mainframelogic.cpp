@@ -44,15 +44,9 @@ void MainFrameLogic::browseCommandChosen()
     applyBrowseOpenFlag();
 }
 
-void MainFrameLogic::refresh()
-{
-    applyBrowseOpenFlag();
-}
+void MainFrameLogic::refresh() { applyBrowseOpenFlag(); }
 
-void MainFrameLogic::applyBrowseOpenFlag()
-{
-    m_view.setExportAndBackupEnabled(!glo().browseOpen);
-}
+void MainFrameLogic::applyBrowseOpenFlag() { m_view.setExportAndBackupEnabled(!glo().browseOpen); }
 
 QString MainFrameLogic::dateText(date::Day day)
 {

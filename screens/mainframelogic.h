@@ -32,7 +32,10 @@ public:
     // The clock's designed interval, in hundredths of a second.
     static constexpr int kDesignedTimerHundredths = 100;
 
-    explicit MainFrameLogic(MainFrameView &view) : m_view(view) {}
+    explicit MainFrameLogic(MainFrameView &view)
+        : m_view(view)
+    {
+    }
 
     // Once the frame window has opened: reads the preferences, applies the
     // toolbar preference and starts the clock texts; then the first-run prompt

@@ -6,12 +6,12 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QScreen>
 #include <QVBoxLayout>
 
 OpeningSplash::OpeningSplash(int ms, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_ms(ms)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_ms(ms)
 {
     setObjectName(QStringLiteral("OpeningSplash"));
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -33,7 +33,7 @@ OpeningSplash::OpeningSplash(int ms, QWidget *parent)
     auto *picture = new QLabel(this);
     picture->setPixmap(artwork::beerGlass(128));
     auto *loading = new QLabel(QStringLiteral("Loading..."), this);
-    for (QLabel *l : {name, version, picture, loading}) {
+    for (QLabel *l : { name, version, picture, loading }) {
         l->setAlignment(Qt::AlignCenter);
         layout->addWidget(l);
     }
@@ -51,16 +51,13 @@ void OpeningSplash::showAndWait()
 {
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    QEventLoop loop;
-    QPointer<OpeningSplash> self(this);
-    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
     show();
     raise();
     activateWindow();
     m_timer.start(qMax(1, m_ms), this);
-    // Closing hides the splash; the loop ends then.
-    while (self && isVisible())
-        loop.processEvents(QEventLoop::WaitForMoreEvents);
+    // Closing hides the splash; the wait ends then.
+    while (isVisible())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void OpeningSplash::timerEvent(QTimerEvent *event)
@@ -77,10 +74,7 @@ void OpeningSplash::mousePressEvent(QMouseEvent *event)
         close();
 }
 
-void OpeningSplash::mouseDoubleClickEvent(QMouseEvent *)
-{
-    close();
-}
+void OpeningSplash::mouseDoubleClickEvent(QMouseEvent *) { close(); }
 
 bool OpeningSplash::event(QEvent *event)
 {

@@ -14,8 +14,8 @@ class ProgramDefaultsView
 {
 public:
     virtual ~ProgramDefaultsView() = default;
-    virtual void refresh() = 0;         // show the program-wide values again
-    virtual void focusAlcohol() = 0;    // the "% Alc based on..." option
+    virtual void refresh() = 0; // show the program-wide values again
+    virtual void focusAlcohol() = 0; // the "% Alc based on..." option
     virtual void closeWindow() = 0;
 };
 
@@ -47,8 +47,7 @@ private:
     Prompter &m_prompter;
     ProgramDefaultsView &m_view;
     BrewCounter m_countBrews;
-    struct Opening
-    {
+    struct Opening {
         std::uint8_t units, temp, alc;
     };
     std::optional<Opening> m_opening;
@@ -68,7 +67,11 @@ public:
 class FirstRunLogic
 {
 public:
-    FirstRunLogic(Prompter &prompter, FirstRunView &view) : m_prompter(prompter), m_view(view) {}
+    FirstRunLogic(Prompter &prompter, FirstRunView &view)
+        : m_prompter(prompter)
+        , m_view(view)
+    {
+    }
 
     void yes();
     void defaultsDone();

@@ -1,6 +1,9 @@
 #include "screens/programstart.h"
 
 #include "platform/desktopdrag.h"
+#include "platform/recordstore.h"
+#include "records/alltables.h"
+#include "records/brewstable.h"
 #include "records/globals.h"
 #include "records/settings.h"
 #include "screens/artwork.h"
@@ -14,7 +17,8 @@
 #include <QTimer>
 
 ProgramStart::ProgramStart(Options options, Prompter &prompter)
-    : m_options(std::move(options)), m_prompter(prompter)
+    : m_options(std::move(options))
+    , m_prompter(prompter)
 {
 }
 
@@ -44,14 +48,26 @@ void ProgramStart::prepare()
 
 void ProgramStart::prepareStores()
 {
-    // Opened (and created when missing) once the record store is part of the program.
+    // Each store opened once: a missing one is created empty, one that cannot be
+    // opened is reported with its message (and left as it is).
+    for (const TableDef &def : allTableDefinitions()) {
+        RecordStore store(def, settings::dataFolder());
+        if (store.open(m_prompter))
+            store.close();
+    }
 }
 
 ProgramDefaultsLogic::BrewCounter ProgramStart::brewCounter() const
 {
-    // Counted through the record store once it is part of the program; until
-    // then the count is unknown, which asks every change confirmation.
-    return [] { return std::optional<long long>(); };
+    Prompter *prompter = &m_prompter;
+    return [prompter]() -> std::optional<long long> {
+        BrewsTable brews(settings::dataFolder());
+        if (!brews.open(*prompter))
+            return std::nullopt;
+        const Expected<std::int64_t> n = brews.countAll();
+        brews.close();
+        return n ? std::optional<long long>(*n) : std::nullopt;
+    };
 }
 
 MainFrame *ProgramStart::openFrame()
@@ -70,10 +86,10 @@ MainFrame *ProgramStart::openFrame()
     m_frame = std::make_unique<MainFrame>(m_prompter, brewCounter());
     WindowStateBinding::bind(m_frame.get(), QString::fromLatin1(MainFrame::kProcedure));
 
-    m_help = std::make_unique<HelpSystem>(
-        m_options.helpFile.isEmpty() ? HelpSystem::defaultQchPath() : m_options.helpFile,
-        m_options.helpCollection.isEmpty() ? HelpSystem::defaultCollectionPath() : m_options.helpCollection,
-        &m_prompter);
+    m_help
+        = std::make_unique<HelpSystem>(m_options.helpFile.isEmpty() ? HelpSystem::defaultQchPath() : m_options.helpFile,
+            m_options.helpCollection.isEmpty() ? HelpSystem::defaultCollectionPath() : m_options.helpCollection,
+            &m_prompter);
     HelpSystem::setInstance(m_help.get());
     m_help->installF1();
 

@@ -18,16 +18,14 @@ class Prompter;
 class ProgramStart
 {
 public:
-    struct Options
-    {
-        QString dataFolder;                 // where the stores and INI files are
+    struct Options {
+        QString dataFolder; // where the stores and INI files are
         int splashMs = OpeningSplash::kDesignedMs;
-        QString helpFile;                   // MWhelp.qch; empty: next to the executable
-        QString helpCollection;             // empty: the user's cache folder
+        QString helpFile; // MWhelp.qch; empty: next to the executable
+        QString helpCollection; // empty: the user's cache folder
     };
     // Moments of the start-up, for measuring it.
-    struct Hooks
-    {
+    struct Hooks {
         std::function<void()> splashShown;
         std::function<void()> splashClosed;
         std::function<void()> frameShown;

@@ -8,7 +8,9 @@
 #include <QTimer>
 
 SpinGuard::SpinGuard(QAbstractSpinBox *box, std::function<bool()> acceptable)
-    : QObject(box), m_box(box), m_acceptable(std::move(acceptable))
+    : QObject(box)
+    , m_box(box)
+    , m_acceptable(std::move(acceptable))
 {
     box->installEventFilter(this);
 }

@@ -4,7 +4,8 @@
 #include <QEvent>
 #include <QToolTip>
 
-namespace {
+namespace
+{
 bool g_on = true;
 }
 
@@ -20,12 +21,6 @@ void TooltipSwitch::apply(bool on)
         QToolTip::hideText();
 }
 
-bool TooltipSwitch::isOn()
-{
-    return g_on;
-}
+bool TooltipSwitch::isOn() { return g_on; }
 
-bool TooltipSwitch::eventFilter(QObject *, QEvent *event)
-{
-    return !g_on && event->type() == QEvent::ToolTip;
-}
+bool TooltipSwitch::eventFilter(QObject *, QEvent *event) { return !g_on && event->type() == QEvent::ToolTip; }

@@ -15,5 +15,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    explicit TooltipSwitch(QObject *parent) : QObject(parent) {}
+    explicit TooltipSwitch(QObject *parent)
+        : QObject(parent)
+    {
+    }
 };

@@ -10,7 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Win_About::Win_About(QWidget *parent) : QWidget(parent)
+Win_About::Win_About(QWidget *parent)
+    : QWidget(parent)
 {
     setWindowTitle(QStringLiteral("About Maltwright 3 -  Version 1.43"));
     setWindowIcon(artwork::programIcon());

@@ -15,7 +15,8 @@
 
 using Pref = ProgramDefaultsLogic::Pref;
 
-namespace {
+namespace
+{
 
 QLabel *note(const QString &text, QWidget *parent)
 {
@@ -35,9 +36,10 @@ QLabel *heading(const QString &text, QWidget *parent)
 
 } // namespace
 
-Win_SetPrgDefaults::Win_SetPrgDefaults(Prompter &prompter, ProgramDefaultsLogic::BrewCounter countBrews,
-                                       QWidget *parent)
-    : QDialog(parent), m_logic(prompter, *this, std::move(countBrews))
+Win_SetPrgDefaults::Win_SetPrgDefaults(
+    Prompter &prompter, ProgramDefaultsLogic::BrewCounter countBrews, QWidget *parent)
+    : QDialog(parent)
+    , m_logic(prompter, *this, std::move(countBrews))
 {
     setWindowTitle(QStringLiteral("Program defaults..."));
     auto *layout = new QVBoxLayout(this);
@@ -48,21 +50,20 @@ Win_SetPrgDefaults::Win_SetPrgDefaults(Prompter &prompter, ProgramDefaultsLogic:
     mLayout->addWidget(heading(QStringLiteral("Measurements"), measurements));
     mLayout->addWidget(note(QStringLiteral("Important - This should be done first!"), measurements));
     auto *optionRow = new QHBoxLayout;
-    const struct
-    {
+    const struct {
         Pref pref;
         const char *title, *one, *zero;
     } options[] = {
-        {Pref::Units, "Units", "&Metric", "Imperial/&US"},
-        {Pref::Temp, "Temperature (C or F)", "&Celsius", "&Fahrenheit"},
-        {Pref::Alc, "% Alc based on...", "abv  (% alcohol by &Volume)", "abw  (% alcohol by &Weight)"},
+        { Pref::Units, "Units", "&Metric", "Imperial/&US" },
+        { Pref::Temp, "Temperature (C or F)", "&Celsius", "&Fahrenheit" },
+        { Pref::Alc, "% Alc based on...", "abv  (% alcohol by &Volume)", "abw  (% alcohol by &Weight)" },
     };
     for (const auto &o : options) {
         auto *box = new QGroupBox(QString::fromUtf8(o.title), measurements);
         auto *bl = new QVBoxLayout(box);
         auto *one = new QRadioButton(QString::fromUtf8(o.one), box);
         auto *zero = new QRadioButton(QString::fromUtf8(o.zero), box);
-        for (QRadioButton *r : {one, zero}) {
+        for (QRadioButton *r : { one, zero }) {
             r->setToolTip(QStringLiteral("Once initially set should not be changed."));
             bl->addWidget(r);
         }
@@ -76,7 +77,7 @@ Win_SetPrgDefaults::Win_SetPrgDefaults(Prompter &prompter, ProgramDefaultsLogic:
             if (on)
                 m_logic.set(pref, 0);
         });
-        m_options.push_back({pref, one, zero});
+        m_options.push_back({ pref, one, zero });
     }
     mLayout->addLayout(optionRow);
     layout->addWidget(measurements);
@@ -93,8 +94,8 @@ Win_SetPrgDefaults::Win_SetPrgDefaults(Prompter &prompter, ProgramDefaultsLogic:
         m_checks.emplace_back(pref, c);
         return c;
     };
-    addCheck(Pref::OpenBrowse,
-             QStringLiteral("&Always open at the 'Browse Brews' window when the program is first run."))
+    addCheck(
+        Pref::OpenBrowse, QStringLiteral("&Always open at the 'Browse Brews' window when the program is first run."))
         ->setToolTip(QStringLiteral("Can be changed anytime."));
     addCheck(Pref::OpenAtStock, QStringLiteral("&Display All Brews when the Browse Brews is opened."));
     pLayout->addWidget(note(QStringLiteral("(UN-Tick for in stock only)"), preferences));
@@ -102,16 +103,16 @@ Win_SetPrgDefaults::Win_SetPrgDefaults(Prompter &prompter, ProgramDefaultsLogic:
         ->setToolTip(QStringLiteral("This is a Tooltip  (Popup help message)"));
     pLayout->addWidget(note(QStringLiteral("What's a ToolTip?   Its a popup message that appears when you hover the "
                                            "mouse pointer over a control."),
-                            preferences));
+        preferences));
     pLayout->addWidget(
         note(QStringLiteral("Recommended until you are familiar with all the programs controls."), preferences));
     addCheck(Pref::Override, QStringLiteral("Override the primary 'Fermentation' calculation (found in Edit Brews)."));
     pLayout->addWidget(note(QStringLiteral("The program will calculate the primary fermentation period based on the "
                                            "Date Down and Date Bottled."),
-                            preferences));
+        preferences));
     pLayout->addWidget(note(QStringLiteral("If you wish to always enter your own value here then tick to disallow "
                                            "auto calculation by the program."),
-                            preferences));
+        preferences));
     layout->addWidget(preferences);
 
     auto *buttons = new QHBoxLayout;
@@ -189,21 +190,20 @@ void Win_SetPrgDefaults::refresh()
     }
 }
 
-void Win_SetPrgDefaults::focusAlcohol()
-{
-    radio(Pref::Alc, 1)->setFocus(Qt::OtherFocusReason);
-}
+void Win_SetPrgDefaults::focusAlcohol() { radio(Pref::Alc, 1)->setFocus(Qt::OtherFocusReason); }
 
-Win_SetPrgDefaultsYN::Win_SetPrgDefaultsYN(Prompter &prompter, ProgramDefaultsLogic::BrewCounter countBrews,
-                                           QWidget *parent)
-    : QDialog(parent), m_prompter(prompter), m_countBrews(std::move(countBrews)), m_logic(prompter, *this)
+Win_SetPrgDefaultsYN::Win_SetPrgDefaultsYN(
+    Prompter &prompter, ProgramDefaultsLogic::BrewCounter countBrews, QWidget *parent)
+    : QDialog(parent)
+    , m_prompter(prompter)
+    , m_countBrews(std::move(countBrews))
+    , m_logic(prompter, *this)
 {
     setWindowTitle(QStringLiteral("Important..."));
     auto *layout = new QVBoxLayout(this);
-    const char *texts[] = {"Before you log any brews you need to set the programs defaults.",
-                           "Do you use Metric or Imperial/US measurements?",
-                           "Set the programs defaults now ?   (Yes recommended)",
-                           "Select 'Defaults done' to save your settings or 'Do Later' to abort?."};
+    const char *texts[] = { "Before you log any brews you need to set the programs defaults.",
+        "Do you use Metric or Imperial/US measurements?", "Set the programs defaults now ?   (Yes recommended)",
+        "Select 'Defaults done' to save your settings or 'Do Later' to abort?." };
     for (int i = 0; i < 4; ++i) {
         m_texts[i] = new QLabel(QString::fromUtf8(texts[i]), this);
         layout->addWidget(m_texts[i]);
@@ -224,7 +224,7 @@ Win_SetPrgDefaultsYN::Win_SetPrgDefaultsYN(Prompter &prompter, ProgramDefaultsLo
     m_done->hide();
     m_later = new QPushButton(QStringLiteral("Do &Later"), this);
     m_later->setToolTip(QStringLiteral("Abort"));
-    for (QPushButton *b : {m_yes, m_done, m_later})
+    for (QPushButton *b : { m_yes, m_done, m_later })
         buttons->addWidget(b);
     layout->addLayout(buttons);
     m_yes->setDefault(true);
@@ -263,7 +263,4 @@ void Win_SetPrgDefaultsYN::showSecondStep()
     m_done->setDefault(true);
 }
 
-void Win_SetPrgDefaultsYN::runDefaultsWindow()
-{
-    Win_SetPrgDefaults::call(m_prompter, m_countBrews, this);
-}
+void Win_SetPrgDefaultsYN::runDefaultsWindow() { Win_SetPrgDefaults::call(m_prompter, m_countBrews, this); }

@@ -40,10 +40,9 @@ private:
     void closeWindow() override { accept(); }
 
     ProgramDefaultsLogic m_logic;
-    struct Option
-    {
+    struct Option {
         ProgramDefaultsLogic::Pref pref;
-        QRadioButton *one;  // value 1
+        QRadioButton *one; // value 1
         QRadioButton *zero; // value 0
     };
     std::vector<Option> m_options;

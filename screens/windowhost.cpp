@@ -8,7 +8,8 @@
 #include <QPointer>
 #include <QVariant>
 
-namespace {
+namespace
+{
 
 QPointer<QMdiArea> &area()
 {
@@ -21,23 +22,14 @@ const char *const kHelpPage = "mwHelpPage";
 
 } // namespace
 
-void WindowHost::setMdiArea(QMdiArea *a)
-{
-    area() = a;
-}
+void WindowHost::setMdiArea(QMdiArea *a) { area() = a; }
 
-QMdiArea *WindowHost::mdiArea()
-{
-    return area();
-}
+QMdiArea *WindowHost::mdiArea() { return area(); }
 
-bool WindowHost::bringToFront(const QString &procedure)
-{
-    return WindowRegistry::instance().bringToFront(procedure);
-}
+bool WindowHost::bringToFront(const QString &procedure) { return WindowRegistry::instance().bringToFront(procedure); }
 
-QWidget *WindowHost::start(QWidget *content, const QString &procedure, WindowStateBinding::Sizing sizing,
-                           bool singleInstance)
+QWidget *WindowHost::start(
+    QWidget *content, const QString &procedure, WindowStateBinding::Sizing sizing, bool singleInstance)
 {
     if (procedureOf(content).isEmpty())
         setProcedure(content, procedure);
@@ -57,8 +49,7 @@ QWidget *WindowHost::start(QWidget *content, const QString &procedure, WindowSta
     return placed;
 }
 
-int WindowHost::call(QDialog *dialog, const QString &procedure, WindowStateBinding::Sizing sizing,
-                     bool singleInstance)
+int WindowHost::call(QDialog *dialog, const QString &procedure, WindowStateBinding::Sizing sizing, bool singleInstance)
 {
     if (procedureOf(dialog).isEmpty())
         setProcedure(dialog, procedure);
@@ -82,10 +73,7 @@ void WindowHost::setProcedure(QWidget *window, const QString &procedure, const Q
         window->setProperty(kHelpPage, helpPage);
 }
 
-QString WindowHost::procedureOf(const QWidget *window)
-{
-    return window->property(kProcedure).toString();
-}
+QString WindowHost::procedureOf(const QWidget *window) { return window->property(kProcedure).toString(); }
 
 QString WindowHost::helpPageOf(const QWidget *window)
 {

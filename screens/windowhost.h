@@ -33,12 +33,10 @@ public:
     // close. Returns the window that carries the placement (the MDI child, or
     // `content` itself without an area).
     static QWidget *start(QWidget *content, const QString &procedure,
-                          WindowStateBinding::Sizing sizing = WindowStateBinding::Resizable,
-                          bool singleInstance = true);
+        WindowStateBinding::Sizing sizing = WindowStateBinding::Resizable, bool singleInstance = true);
     // Runs `dialog` modally and returns its result.
     static int call(QDialog *dialog, const QString &procedure,
-                    WindowStateBinding::Sizing sizing = WindowStateBinding::FixedSize,
-                    bool singleInstance = true);
+        WindowStateBinding::Sizing sizing = WindowStateBinding::FixedSize, bool singleInstance = true);
 
     // The procedure name a window carries, and the help page F1 shows for it
     // (the procedure name unless the window names another page).

@@ -10,10 +10,7 @@ WindowRegistry &WindowRegistry::instance()
     return registry;
 }
 
-QWidget *WindowRegistry::find(const QString &procedure) const
-{
-    return m_windows.value(procedure);
-}
+QWidget *WindowRegistry::find(const QString &procedure) const { return m_windows.value(procedure); }
 
 bool WindowRegistry::bringToFront(const QString &procedure) const
 {
@@ -24,15 +21,9 @@ bool WindowRegistry::bringToFront(const QString &procedure) const
     return true;
 }
 
-void WindowRegistry::add(const QString &procedure, QWidget *window)
-{
-    m_windows.insert(procedure, window);
-}
+void WindowRegistry::add(const QString &procedure, QWidget *window) { m_windows.insert(procedure, window); }
 
-void WindowRegistry::remove(const QString &procedure)
-{
-    m_windows.remove(procedure);
-}
+void WindowRegistry::remove(const QString &procedure) { m_windows.remove(procedure); }
 
 void WindowRegistry::raise(QWidget *window)
 {

@@ -7,11 +7,11 @@
 #include <QScreen>
 #include <QWidget>
 
-namespace {
-
-struct Backing
+namespace
 {
-    WindowStateBinding::Load load = [](const QString &) { return WindowPlacement{}; };
+
+struct Backing {
+    WindowStateBinding::Load load = [](const QString &) { return WindowPlacement {}; };
     WindowStateBinding::Store store = [](const QString &, const WindowPlacement &, bool) {};
 };
 
@@ -26,7 +26,10 @@ class Binder : public QObject
 {
 public:
     Binder(QWidget *window, const QString &procedure, WindowStateBinding::Sizing sizing)
-        : QObject(window), m_window(window), m_procedure(procedure), m_sizing(sizing)
+        : QObject(window)
+        , m_window(window)
+        , m_procedure(procedure)
+        , m_sizing(sizing)
     {
         setObjectName(QStringLiteral("WindowStateBinder"));
         window->installEventFilter(this);
@@ -36,7 +39,7 @@ public:
     {
         if (m_window)
             backing().store(m_procedure, WindowStateBinding::placementOf(m_window, m_sizing),
-                            m_sizing == WindowStateBinding::Resizable);
+                m_sizing == WindowStateBinding::Resizable);
     }
 
 protected:
@@ -74,7 +77,7 @@ bool onSomeScreen(const QWidget *window, const QPoint &pos)
 
 void WindowStateBinding::setStore(Load load, Store store)
 {
-    backing() = Backing{}; // nothing kept unless both are given
+    backing() = Backing {}; // nothing kept unless both are given
     if (load && store) {
         backing().load = std::move(load);
         backing().store = std::move(store);
@@ -85,10 +88,10 @@ void WindowStateBinding::useWindowStateFile()
 {
     // A placement that cannot be written is not worth a message: the window
     // simply opens at its designed place next time.
-    setStore(&windowstate::readPlacement,
-             [](const QString &procedure, const WindowPlacement &placement, bool resizable) {
-                 (void)windowstate::storePlacement(procedure, placement, resizable);
-             });
+    setStore(
+        &windowstate::readPlacement, [](const QString &procedure, const WindowPlacement &placement, bool resizable) {
+            (void)windowstate::storePlacement(procedure, placement, resizable);
+        });
 }
 
 void WindowStateBinding::bind(QWidget *window, const QString &procedure, Sizing sizing)

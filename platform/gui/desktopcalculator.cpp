@@ -3,18 +3,19 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-namespace desktopcalculator {
+namespace desktopcalculator
+{
 
 QStringList candidates()
 {
 #ifdef Q_OS_WIN
-    return {QStringLiteral("calc.exe")};
+    return { QStringLiteral("calc.exe") };
 #elif defined(Q_OS_MACOS)
-    return {QStringLiteral("open")}; // with -a Calculator, below
+    return { QStringLiteral("open") }; // with -a Calculator, below
 #else
-    return {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"), QStringLiteral("galculator"),
-            QStringLiteral("mate-calc"), QStringLiteral("qalculate-gtk"), QStringLiteral("qalculate-qt"),
-            QStringLiteral("speedcrunch"), QStringLiteral("xcalc")};
+    return { QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"), QStringLiteral("galculator"),
+        QStringLiteral("mate-calc"), QStringLiteral("qalculate-gtk"), QStringLiteral("qalculate-qt"),
+        QStringLiteral("speedcrunch"), QStringLiteral("xcalc") };
 #endif
 }
 
@@ -34,7 +35,7 @@ bool start()
     if (path.isEmpty())
         return false;
 #ifdef Q_OS_MACOS
-    return QProcess::startDetached(path, {QStringLiteral("-a"), QStringLiteral("Calculator")});
+    return QProcess::startDetached(path, { QStringLiteral("-a"), QStringLiteral("Calculator") });
 #else
     return QProcess::startDetached(path, {});
 #endif

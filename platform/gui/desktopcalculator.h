@@ -4,7 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-namespace desktopcalculator {
+namespace desktopcalculator
+{
 
 // Calculator programs tried in order, by file name.
 QStringList candidates();

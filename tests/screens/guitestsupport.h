@@ -5,13 +5,14 @@
 #include "records/settings.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QTemporaryDir>
 #include <QWidget>
 
-namespace guitest {
+namespace guitest
+{
 
 inline void settle()
 {
@@ -46,8 +47,7 @@ inline void type(QWidget *w, const QString &text)
 class SignalCount
 {
 public:
-    template <class Sender, class Signal>
-    SignalCount(Sender *sender, Signal signal)
+    template <class Sender, class Signal> SignalCount(Sender *sender, Signal signal)
     {
         QObject::connect(sender, signal, [this] { ++m_count; });
     }
@@ -58,8 +58,7 @@ private:
 };
 
 // A fresh data folder with the preferences as a first run finds them.
-struct DataFolder
-{
+struct DataFolder {
     QTemporaryDir dir;
     DataFolder()
     {

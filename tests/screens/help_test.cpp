@@ -12,13 +12,13 @@
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
-namespace {
-
-struct HelpFixture : ::testing::Test
+namespace
 {
+
+struct HelpFixture : ::testing::Test {
     QTemporaryDir dir;
     ScriptedPrompter prompter;
-    HelpSystem help{QStringLiteral(MW_HELP_QCH), dir.filePath(QStringLiteral("collection.qhc")), &prompter};
+    HelpSystem help { QStringLiteral(MW_HELP_QCH), dir.filePath(QStringLiteral("collection.qhc")), &prompter };
 
     QString shownPage() const
     {
@@ -32,11 +32,10 @@ TEST_F(HelpFixture, EveryKeywordOfTheProgramLeadsToAPage)
 {
     ASSERT_EQ(help.error(), QString());
     // The keywords the windows' Help buttons ask for.
-    const char *keywords[] = {"Alcohol % calculator", "Gravity correction calculator", "Unit conversion",
-                              "Unit cost", "Browse Brews", "Edit Brew", "Browse Kits/Recipes", "Edit a Kit/Recipe",
-                              "Browse Shopping List", "Update Shopping List", "Browse Web Links",
-                              "Update Web Links", "Program defaults", "Printing Reports", "Brew Labels",
-                              "Protecting your data"};
+    const char *keywords[] = { "Alcohol % calculator", "Gravity correction calculator", "Unit conversion", "Unit cost",
+        "Browse Brews", "Edit Brew", "Browse Kits/Recipes", "Edit a Kit/Recipe", "Browse Shopping List",
+        "Update Shopping List", "Browse Web Links", "Update Web Links", "Program defaults", "Printing Reports",
+        "Brew Labels", "Protecting your data" };
     for (const char *k : keywords) {
         const QUrl url = help.keywordUrl(QString::fromUtf8(k));
         EXPECT_FALSE(url.isEmpty()) << k;
@@ -46,12 +45,11 @@ TEST_F(HelpFixture, EveryKeywordOfTheProgramLeadsToAPage)
 
 TEST_F(HelpFixture, EveryWindowHasItsPage)
 {
-    const char *pages[] = {"Main", "BrowseBrews", "UpdateBrews", "BrowseBrewName", "UpdateBrewName",
-                           "ShoppingList", "UpdateSHOPPING", "BrowseWebLinks", "UpdateWebLinks",
-                           "Win_AlcCalculator", "Win_GravityCorrectionUtility", "Win_UnitConversions",
-                           "Win_CalculateCost", "Win_SugarAlc", "Win_SetPrgDefaults", "Win_SetPrgDefaultsYN",
-                           "Win_About", "Win_PrintFromToRange", "Win_CreateStandardLabels", "Win_CreateOwnLabels",
-                           "Win_BackupData", "MakeCSV", "ViewCSVFile", "Rpt_BrewsByBatchNo", "Rpt_ShoppingList"};
+    const char *pages[] = { "Main", "BrowseBrews", "UpdateBrews", "BrowseBrewName", "UpdateBrewName", "ShoppingList",
+        "UpdateSHOPPING", "BrowseWebLinks", "UpdateWebLinks", "Win_AlcCalculator", "Win_GravityCorrectionUtility",
+        "Win_UnitConversions", "Win_CalculateCost", "Win_SugarAlc", "Win_SetPrgDefaults", "Win_SetPrgDefaultsYN",
+        "Win_About", "Win_PrintFromToRange", "Win_CreateStandardLabels", "Win_CreateOwnLabels", "Win_BackupData",
+        "MakeCSV", "ViewCSVFile", "Rpt_BrewsByBatchNo", "Rpt_ShoppingList" };
     for (const char *p : pages)
         EXPECT_FALSE(help.pageUrl(QString::fromLatin1(p)).isEmpty()) << p;
     EXPECT_TRUE(help.pageUrl(QStringLiteral("NoSuchWindow")).isEmpty());

@@ -20,11 +20,11 @@
 
 using guitest::DataFolder;
 
-namespace {
+namespace
+{
 
 // Records what the frame logic asks of the frame, in order.
-struct FakeFrame : MainFrameView
-{
+struct FakeFrame : MainFrameView {
     QStringList events;
     bool toolbar = true;
     bool exportAndBackup = true;
@@ -50,9 +50,8 @@ struct FakeFrame : MainFrameView
     void reportFailure(const Result &r) override { events << QStringLiteral("failure: ") + r.message(); }
 };
 
-struct ClockFixture
-{
-    FixedClock clock{date::fromYmd(2026, 12, 13), QTime(15, 7)}; // a Sunday afternoon
+struct ClockFixture {
+    FixedClock clock { date::fromYmd(2026, 12, 13), QTime(15, 7) }; // a Sunday afternoon
     ClockFixture() { Clock::install(&clock); }
     ~ClockFixture() { Clock::install(nullptr); }
 };
@@ -66,7 +65,7 @@ TEST(MainFrameLogic, FirstRunWithoutSettingsShowsThePromptAndNoBrowse)
     FakeFrame view;
     MainFrameLogic logic(view);
     logic.opened();
-    EXPECT_EQ(view.events, QStringList{QStringLiteral("prompt")});
+    EXPECT_EQ(view.events, QStringList { QStringLiteral("prompt") });
     EXPECT_TRUE(view.toolbar);
     EXPECT_EQ(glo().THISDAY, clock.clock.today());
 }
@@ -80,7 +79,7 @@ TEST(MainFrameLogic, FirstRunPromptComesBeforeTheBrowseOpenedAtStart)
     view.duringPrompt = [] { EXPECT_EQ(glo().THISDAY, 0); }; // today is noted after the prompt
     MainFrameLogic logic(view);
     logic.opened();
-    EXPECT_EQ(view.events, (QStringList{QStringLiteral("prompt"), QStringLiteral("browse")}));
+    EXPECT_EQ(view.events, (QStringList { QStringLiteral("prompt"), QStringLiteral("browse") }));
     EXPECT_EQ(view.thisDayAtBrowse, clock.clock.today());
     EXPECT_TRUE(glo().browseOpen);
     EXPECT_FALSE(view.exportAndBackup);
@@ -89,7 +88,7 @@ TEST(MainFrameLogic, FirstRunPromptComesBeforeTheBrowseOpenedAtStart)
     DataFolder::setSetting(settings::kDefaultsSetYN, QStringLiteral("1"));
     FakeFrame again;
     MainFrameLogic(again).opened();
-    EXPECT_EQ(again.events, QStringList{QStringLiteral("browse")});
+    EXPECT_EQ(again.events, QStringList { QStringLiteral("browse") });
 }
 
 TEST(MainFrameLogic, ToolbarPreferenceIsStoredAtOnceAndKeptAcrossARestart)
@@ -105,11 +104,10 @@ TEST(MainFrameLogic, ToolbarPreferenceIsStoredAtOnceAndKeptAcrossARestart)
     MainFrameLogic(restarted).opened();
     EXPECT_FALSE(restarted.toolbar);
 
-    const struct
-    {
+    const struct {
         const char *stored;
         bool shown;
-    } cases[] = {{"UNHIDE", true}, {"HIDE", false}, {"", true}, {"maybe", true}};
+    } cases[] = { { "UNHIDE", true }, { "HIDE", false }, { "", true }, { "maybe", true } };
     for (const auto &c : cases) {
         DataFolder::setSetting(settings::kDisplay, QString::fromLatin1(c.stored));
         FakeFrame v;
@@ -150,29 +148,27 @@ TEST(MainFrameLogic, StatusBarShowsWeekdayLongDateAndTime)
     EXPECT_EQ(view.date, QStringLiteral("Friday, January 1, 2027"));
     EXPECT_EQ(view.time, QStringLiteral("12:05 AM"));
 
-    const struct
-    {
+    const struct {
         QTime time;
         const char *text;
-    } times[] = {{QTime(12, 0), "12:00 PM"}, {QTime(11, 59), "11:59 AM"}, {QTime(23, 9), "11:09 PM"}};
+    } times[] = { { QTime(12, 0), "12:00 PM" }, { QTime(11, 59), "11:59 AM" }, { QTime(23, 9), "11:09 PM" } };
     for (const auto &t : times)
         EXPECT_EQ(MainFrameLogic::timeText(t.time), QString::fromLatin1(t.text));
 }
 
 TEST(MainFrameLogic, ClockIntervalKeepsADesignWithinOneSecondElseOneSecond)
 {
-    const struct
-    {
+    const struct {
         int hundredths, ms;
-    } cases[] = {{1, 10}, {50, 500}, {100, 1000}, {0, 1000}, {101, 1000}, {-5, 1000}};
+    } cases[] = { { 1, 10 }, { 50, 500 }, { 100, 1000 }, { 0, 1000 }, { 101, 1000 }, { -5, 1000 } };
     for (const auto &c : cases)
         EXPECT_EQ(MainFrameLogic::timerIntervalMs(c.hundredths), c.ms) << c.hundredths;
 }
 
-namespace {
-
-struct FrameFixture : ::testing::Test
+namespace
 {
+
+struct FrameFixture : ::testing::Test {
     DataFolder data;
     ScriptedPrompter prompter;
     std::unique_ptr<MainFrame> frame;
@@ -192,47 +188,46 @@ struct FrameFixture : ::testing::Test
 
 TEST_F(FrameFixture, MenuCommandsCarryTheirTextsAndStatusMessages)
 {
-    const struct
-    {
+    const struct {
         const char *text, *status;
     } commands[] = {
-        {"&File", ""},
-        {"&Print Setup ...", "Setup printer"},
-        {"Export all Brew Records to CSV File", ""},
-        {"E&xit", "Exit this application"},
-        {"Cu&t", "Remove item to Windows Clipboard"},
-        {"&Copy", "Copy item to Windows Clipboard"},
-        {"&Paste", "Paste contents of Windows Clipboard"},
-        {"&Browse Brews", "Browse HOMEBREW"},
-        {"Br&owse Kits/Recipes", ""},
-        {"Browse &Web Links", ""},
-        {"Browse &Shopping List", ""},
-        {"&Reports", "Report data"},
-        {"Brewers Record Sheet", ""},
-        {"List &Brews", ""},
-        {"By &Batch number - Descending", ""},
-        {"By &Cost of Brew - (Brews with no cost excluded)", ""},
-        {"For a &Selected Batch Range Only", ""},
-        {"&Stock on Hand Only", ""},
-        {"&Brews in Stock by Batch Number   ", ""},
-        {"&List Kits\\Recipes", ""},
-        {"T&asting score sheet (plain)", ""},
-        {"&Program Defaults   ", ""},
-        {"&Display Toolbar", ""},
-        {"&Hide Toolbar", ""},
-        {"&Unit Conversion", ""},
-        {"C&ost Calculator", ""},
-        {"&Alcohol % Calculator", ""},
-        {"&Gravity Correction", ""},
-        {"&Calculator", ""},
-        {"&Backup Data Files", ""},
-        {"&Window", "Create and Arrange windows"},
-        {"T&ile", "Make all open windows visible"},
-        {"&Cascade", "Stack all open windows"},
-        {"&Arrange Icons", "Align all window icons"},
-        {"&Help", "Windows Help"},
-        {"&Contents", "View the contents of the help file"},
-        {"&About Maltwright 3", ""},
+        { "&File", "" },
+        { "&Print Setup ...", "Setup printer" },
+        { "Export all Brew Records to CSV File", "" },
+        { "E&xit", "Exit this application" },
+        { "Cu&t", "Remove item to Windows Clipboard" },
+        { "&Copy", "Copy item to Windows Clipboard" },
+        { "&Paste", "Paste contents of Windows Clipboard" },
+        { "&Browse Brews", "Browse HOMEBREW" },
+        { "Br&owse Kits/Recipes", "" },
+        { "Browse &Web Links", "" },
+        { "Browse &Shopping List", "" },
+        { "&Reports", "Report data" },
+        { "Brewers Record Sheet", "" },
+        { "List &Brews", "" },
+        { "By &Batch number - Descending", "" },
+        { "By &Cost of Brew - (Brews with no cost excluded)", "" },
+        { "For a &Selected Batch Range Only", "" },
+        { "&Stock on Hand Only", "" },
+        { "&Brews in Stock by Batch Number   ", "" },
+        { "&List Kits\\Recipes", "" },
+        { "T&asting score sheet (plain)", "" },
+        { "&Program Defaults   ", "" },
+        { "&Display Toolbar", "" },
+        { "&Hide Toolbar", "" },
+        { "&Unit Conversion", "" },
+        { "C&ost Calculator", "" },
+        { "&Alcohol % Calculator", "" },
+        { "&Gravity Correction", "" },
+        { "&Calculator", "" },
+        { "&Backup Data Files", "" },
+        { "&Window", "Create and Arrange windows" },
+        { "T&ile", "Make all open windows visible" },
+        { "&Cascade", "Stack all open windows" },
+        { "&Arrange Icons", "Align all window icons" },
+        { "&Help", "Windows Help" },
+        { "&Contents", "View the contents of the help file" },
+        { "&About Maltwright 3", "" },
     };
     for (const auto &c : commands) {
         QAction *a = frame->command(QString::fromUtf8(c.text));
@@ -244,9 +239,10 @@ TEST_F(FrameFixture, MenuCommandsCarryTheirTextsAndStatusMessages)
     QStringList tips;
     for (QAction *a : frame->toolbarCommands())
         tips << a->toolTip();
-    EXPECT_EQ(tips, (QStringList{"Browse Brews", "Browse Kits/Recipes", "Calculator", "EXIT - Close program",
-                                 "Web links", "Unit Converion", "Cost Calculator", "Shopping List",
-                                 "Backup your Maltwright data files.\n (Disabled if a window is open)"}));
+    EXPECT_EQ(tips,
+        (QStringList { "Browse Brews", "Browse Kits/Recipes", "Calculator", "EXIT - Close program", "Web links",
+            "Unit Converion", "Cost Calculator", "Shopping List",
+            "Backup your Maltwright data files.\n (Disabled if a window is open)" }));
 }
 
 TEST_F(FrameFixture, HideToolbarCommandHidesAndStores)
@@ -308,9 +304,9 @@ TEST_F(FrameFixture, ClosingTheFrameClosesEveryChildThenStoresItsOwnState)
 
 TEST_F(FrameFixture, CommandsOfWindowsNotYetInTheProgramStandDisabled)
 {
-    for (const char *text : {"Br&owse Kits/Recipes", "By &Batch number - Descending", "&Backup Data Files",
-                             "Export all Brew Records to CSV File"})
+    for (const char *text : { "Br&owse Kits/Recipes", "By &Batch number - Descending", "&Backup Data Files",
+             "Export all Brew Records to CSV File" })
         EXPECT_FALSE(frame->command(QString::fromUtf8(text))->isEnabled()) << text;
-    for (const char *text : {"&Browse Brews", "&Program Defaults   ", "&Calculator", "&Contents", "E&xit"})
+    for (const char *text : { "&Browse Brews", "&Program Defaults   ", "&Calculator", "&Contents", "E&xit" })
         EXPECT_TRUE(frame->command(QString::fromUtf8(text))->isEnabled()) << text;
 }

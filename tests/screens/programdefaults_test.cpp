@@ -16,10 +16,10 @@
 using guitest::DataFolder;
 using Pref = ProgramDefaultsLogic::Pref;
 
-namespace {
-
-struct FakeDefaultsWindow : ProgramDefaultsView
+namespace
 {
+
+struct FakeDefaultsWindow : ProgramDefaultsView {
     int refreshes = 0;
     bool alcoholFocused = false;
     bool closed = false;
@@ -28,18 +28,16 @@ struct FakeDefaultsWindow : ProgramDefaultsView
     void closeWindow() override { closed = true; }
 };
 
-const Message kByWeight{
-    QStringLiteral("Please confirm..."),
+const Message kByWeight { QStringLiteral("Please confirm..."),
     QStringLiteral("Are you sure that you wish to use % Alcohol by Weight (abw)|most countries use % Alcohol by Volume "
                    "(abv)||     An example: abv of 5.0% equals an abw of 4.0%||                       Use % Alcohol "
                    "by Weight ?"),
-    MessageIcon::Question, QStringLiteral("&Yes|&No"), 1};
+    MessageIcon::Question, QStringLiteral("&Yes|&No"), 1 };
 
-const Message kChangeUnits{
-    QStringLiteral("Change Units ?"),
+const Message kChangeUnits { QStringLiteral("Change Units ?"),
     QStringLiteral("Are you sure you want to make this change ?|If changed all existing volumes will need to be "
                    "manually converted and all existing records updated accordingly.||Make the change ?"),
-    MessageIcon::Warning, QStringLiteral("No|YES"), 1};
+    MessageIcon::Warning, QStringLiteral("No|YES"), 1 };
 
 // Defaults confirmed earlier as metric, Celsius, by volume.
 void confirmedEarlier()
@@ -59,15 +57,15 @@ TEST(ProgramDefaults, FirstUseProposesValuesAndOkStoresTheSevenKeys)
     ProgramDefaultsLogic logic(prompter, view, [] { return std::optional<long long>(0); });
     logic.open();
     const Globals &g = glo();
-    EXPECT_EQ((std::vector<int>{g.UNITSPROMPT, g.TEMPPROMPT, g.ALCBASEDON, g.OPENATBROWSE, g.OPENATSTOCKONLY,
-                                g.TIPFLAG, g.OVERRIDEFERMENTATION}),
-              (std::vector<int>{1, 1, 1, 1, 1, 1, 0}));
+    EXPECT_EQ((std::vector<int> { g.UNITSPROMPT, g.TEMPPROMPT, g.ALCBASEDON, g.OPENATBROWSE, g.OPENATSTOCKONLY,
+                  g.TIPFLAG, g.OVERRIDEFERMENTATION }),
+        (std::vector<int> { 1, 1, 1, 1, 1, 1, 0 }));
     logic.okFocused(); // by volume: nothing to confirm
     EXPECT_TRUE(logic.ok());
     EXPECT_TRUE(prompter.shown().empty());
     EXPECT_TRUE(view.closed);
-    const char *const stored[][2] = {{"OpenBrowse", "1"}, {"OpenAtStock", "1"}, {"TipFlag", "1"}, {"Override", "0"},
-                                     {"Units", "1"},      {"Temp", "1"},        {"Alc", "1"}};
+    const char *const stored[][2] = { { "OpenBrowse", "1" }, { "OpenAtStock", "1" }, { "TipFlag", "1" },
+        { "Override", "0" }, { "Units", "1" }, { "Temp", "1" }, { "Alc", "1" } };
     for (const auto &s : stored)
         EXPECT_EQ(DataFolder::setting(QString::fromLatin1(s[0])), QString::fromLatin1(s[1])) << s[0];
     EXPECT_EQ(DataFolder::setting(QStringLiteral("DefaultsSetYN")), QString()); // only the prompt writes it
@@ -75,12 +73,11 @@ TEST(ProgramDefaults, FirstUseProposesValuesAndOkStoresTheSevenKeys)
 
 TEST(ProgramDefaults, ByWeightIsConfirmedWhenOkTakesTheFocus)
 {
-    const struct
-    {
+    const struct {
         int answer;
         int alc;
         bool focusMoved;
-    } cases[] = {{1, 0, false}, {2, 1, true}};
+    } cases[] = { { 1, 0, false }, { 2, 1, true } };
     for (const auto &c : cases) {
         DataFolder data;
         confirmedEarlier();
@@ -100,16 +97,15 @@ TEST(ProgramDefaults, ByWeightIsConfirmedWhenOkTakesTheFocus)
 
 TEST(ProgramDefaults, ChangedUnitsAreConfirmedOnlyWithBrewsStored)
 {
-    const struct
-    {
+    const struct {
         std::optional<long long> brews;
         int answer; // 0: no question expected
         const char *units;
     } cases[] = {
-        {0, 0, "0"},            // an empty log: nothing asked, the change kept
-        {4, 1, "1"},            // "No": back to metric, in the program and in the file
-        {4, 2, "0"},            // "YES": imperial/US kept
-        {std::nullopt, 1, "1"}, // a log that cannot be counted is asked about too
+        { 0, 0, "0" }, // an empty log: nothing asked, the change kept
+        { 4, 1, "1" }, // "No": back to metric, in the program and in the file
+        { 4, 2, "0" }, // "YES": imperial/US kept
+        { std::nullopt, 1, "1" }, // a log that cannot be counted is asked about too
     };
     for (const auto &c : cases) {
         DataFolder data;
@@ -147,15 +143,15 @@ TEST(ProgramDefaults, ThreeChangesAreConfirmedInOrderAndTooltipsApplied)
     logic.set(Pref::Temp, 0);
     logic.set(Pref::Alc, 0);
     logic.set(Pref::TipFlag, 0);
-    for (int a : {2, 1, 2})
+    for (int a : { 2, 1, 2 })
         prompter.answer(a);
     EXPECT_TRUE(logic.ok());
-    EXPECT_EQ(prompter.captions(),
-              (QStringList{"Change Units ?", "Change Temperature ?", "Change % Alc?"}));
+    EXPECT_EQ(prompter.captions(), (QStringList { "Change Units ?", "Change Temperature ?", "Change % Alc?" }));
     EXPECT_EQ(prompter.shown()[2].text,
-              QStringLiteral("Are you sure you want to make this change ?|If changed all existing percentages for each "
-                             "brew will need to recalculated from the update window.||Make the change ?"));
-    EXPECT_EQ((std::vector<int>{glo().UNITSPROMPT, glo().TEMPPROMPT, glo().ALCBASEDON}), (std::vector<int>{0, 1, 0}));
+        QStringLiteral("Are you sure you want to make this change ?|If changed all existing percentages for each "
+                       "brew will need to recalculated from the update window.||Make the change ?"));
+    EXPECT_EQ(
+        (std::vector<int> { glo().UNITSPROMPT, glo().TEMPPROMPT, glo().ALCBASEDON }), (std::vector<int> { 0, 1, 0 }));
     EXPECT_FALSE(TooltipSwitch::isOn());
     TooltipSwitch::apply(true);
 }
@@ -175,10 +171,10 @@ TEST(ProgramDefaults, OkThatCannotWriteSaysSoAndStaysOpen)
     EXPECT_TRUE(prompter.shown()[0].text.startsWith(QStringLiteral("The settings could not be saved.|")));
 }
 
-namespace {
-
-struct FakePrompt : FirstRunView
+namespace
 {
+
+struct FakePrompt : FirstRunView {
     QStringList events;
     std::function<void()> inDefaults;
     void showSecondStep() override { events << QStringLiteral("second step"); }
@@ -202,11 +198,12 @@ TEST(FirstRunPrompt, DefaultsSetYNIsWrittenHoweverThePromptCloses)
         FirstRunLogic logic(prompter, view);
         logic.doLater();
         logic.closing();
-        EXPECT_EQ(view.events, QStringList{QStringLiteral("closed")});
+        EXPECT_EQ(view.events, QStringList { QStringLiteral("closed") });
         ASSERT_EQ(prompter.shown().size(), 1u);
-        EXPECT_EQ(prompter.shown()[0], (Message{QStringLiteral("Aborted..."),
-                                                QStringLiteral("The current defaults settings have NOT been changed."),
-                                                MessageIcon::Information, {}, 1}));
+        EXPECT_EQ(prompter.shown()[0],
+            (Message { QStringLiteral("Aborted..."),
+                QStringLiteral("The current defaults settings have NOT been changed."), MessageIcon::Information, {},
+                1 }));
         EXPECT_EQ(DataFolder::setting(settings::kDefaultsSetYN), QStringLiteral("0"));
     }
     {
@@ -217,7 +214,7 @@ TEST(FirstRunPrompt, DefaultsSetYNIsWrittenHoweverThePromptCloses)
         logic.yes();
         logic.defaultsDone();
         logic.closing();
-        EXPECT_EQ(view.events, (QStringList{"second step", "defaults", "closed"}));
+        EXPECT_EQ(view.events, (QStringList { "second step", "defaults", "closed" }));
         EXPECT_TRUE(prompter.shown().empty());
         EXPECT_EQ(glo().SETDEFAULTSYN, 1);
         EXPECT_EQ(DataFolder::setting(settings::kDefaultsSetYN), QStringLiteral("1"));

@@ -16,11 +16,11 @@ using guitest::key;
 using guitest::settle;
 using guitest::showActive;
 
-namespace {
+namespace
+{
 
 // A window with the spin box under test and a button to tab on to.
-struct Form
-{
+struct Form {
     QWidget window;
     QPushButton *next = new QPushButton(QStringLiteral("Next"));
     void put(QAbstractSpinBox *box)
@@ -46,17 +46,16 @@ void retype(QAbstractSpinBox *box, const QString &text)
 
 TEST(IntSpinBox, TypedValueOutsideTheRangeIsRefusedAndKeepsTheFocus)
 {
-    struct Case
-    {
+    struct Case {
         const char *typed;
         bool refused;
         int value;
     } cases[] = {
-        {"10000", true, 5}, // above 9999
-        {"0", true, 5},     // below 1 and the box does not take blank
-        {"-3", true, 5},
-        {"9999", false, 9999},
-        {"1", false, 1},
+        { "10000", true, 5 }, // above 9999
+        { "0", true, 5 }, // below 1 and the box does not take blank
+        { "-3", true, 5 },
+        { "9999", false, 9999 },
+        { "1", false, 1 },
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.typed);
@@ -146,16 +145,15 @@ TEST(IntSpinBox, LeadingZerosAndBlankZero)
 
 TEST(DecimalSpinBox, RangeDecimalsAndExactValue)
 {
-    struct Case
-    {
+    struct Case {
         const char *typed;
         bool refused;
         const char *value;
     } cases[] = {
-        {"1.5", false, "1.5"},
-        {"100.01", true, "2"},
-        {"0.09", true, "2"},
-        {"99.99", false, "99.99"},
+        { "1.5", false, "1.5" },
+        { "100.01", true, "2" },
+        { "0.09", true, "2" },
+        { "99.99", false, "99.99" },
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.typed);

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,32 +20,30 @@
 #include <QMdiSubWindow>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QToolBar>
 #include <QTimer>
+#include <QToolBar>
 #include <QVBoxLayout>
-#include <QDialog>
 #include <gtest/gtest.h>
 #include <memory>
 
 using guitest::settle;
 using guitest::showActive;
 
-namespace {
+namespace
+{
 
 // A window-state file kept in memory for the test.
-struct MemoryStore
-{
+struct MemoryStore {
     QMap<QString, WindowPlacement> sections;
     MemoryStore()
     {
         WindowStateBinding::setStore([this](const QString &p) { return sections.value(p); },
-                                     [this](const QString &p, const WindowPlacement &w, bool) { sections[p] = w; });
+            [this](const QString &p, const WindowPlacement &w, bool) { sections[p] = w; });
     }
     ~MemoryStore() { WindowStateBinding::setStore(nullptr, nullptr); }
 };
 
-struct Frame
-{
+struct Frame {
     QMainWindow main;
     QMdiArea *area = new QMdiArea;
     Frame()
@@ -103,16 +102,15 @@ TEST(WindowStateBinding, PlacementEntriesFollowTheWindowState)
     QWidget w;
     w.resize(300, 200);
     w.move(40, 50);
-    struct Case
-    {
+    struct Case {
         Qt::WindowState state;
         WindowStateBinding::Sizing sizing;
         bool hasPos, hasSize;
     } cases[] = {
-        {Qt::WindowNoState, WindowStateBinding::Resizable, true, true},
-        {Qt::WindowNoState, WindowStateBinding::FixedSize, true, false},
-        {Qt::WindowMaximized, WindowStateBinding::Resizable, false, false},
-        {Qt::WindowMinimized, WindowStateBinding::Resizable, false, false},
+        { Qt::WindowNoState, WindowStateBinding::Resizable, true, true },
+        { Qt::WindowNoState, WindowStateBinding::FixedSize, true, false },
+        { Qt::WindowMaximized, WindowStateBinding::Resizable, false, false },
+        { Qt::WindowMinimized, WindowStateBinding::Resizable, false, false },
     };
     for (const Case &c : cases) {
         w.setWindowState(c.state);
@@ -173,8 +171,8 @@ TEST(FocusHighlight, FocusedFieldsTurnLightYellowAndGetTheirColoursBack)
     combo->setEditable(true);
     auto *disabled = new QLineEdit;
     disabled->setEnabled(false);
-    for (QWidget *w : {static_cast<QWidget *>(edit), static_cast<QWidget *>(check), static_cast<QWidget *>(radio),
-                       static_cast<QWidget *>(spin), static_cast<QWidget *>(combo), static_cast<QWidget *>(disabled)})
+    for (QWidget *w : { static_cast<QWidget *>(edit), static_cast<QWidget *>(check), static_cast<QWidget *>(radio),
+             static_cast<QWidget *>(spin), static_cast<QWidget *>(combo), static_cast<QWidget *>(disabled) })
         layout->addWidget(w);
     window.setCentralWidget(central);
     auto *toolbar = window.addToolBar(QStringLiteral("tools"));
@@ -184,12 +182,12 @@ TEST(FocusHighlight, FocusedFieldsTurnLightYellowAndGetTheirColoursBack)
     showActive(&window);
 
     ASSERT_NE(before, FocusHighlighter::kColour);
-    for (QWidget *w : {static_cast<QWidget *>(edit), static_cast<QWidget *>(spin), static_cast<QWidget *>(combo)}) {
+    for (QWidget *w : { static_cast<QWidget *>(edit), static_cast<QWidget *>(spin), static_cast<QWidget *>(combo) }) {
         w->setFocus(Qt::TabFocusReason);
         settle();
         EXPECT_EQ(w->palette().color(QPalette::Base), FocusHighlighter::kColour) << w->metaObject()->className();
     }
-    for (QWidget *w : {static_cast<QWidget *>(check), static_cast<QWidget *>(radio)}) {
+    for (QWidget *w : { static_cast<QWidget *>(check), static_cast<QWidget *>(radio) }) {
         w->setFocus(Qt::TabFocusReason);
         settle();
         EXPECT_EQ(w->palette().color(QPalette::Window), FocusHighlighter::kColour) << w->metaObject()->className();
@@ -206,9 +204,9 @@ TEST(FocusHighlight, FocusedFieldsTurnLightYellowAndGetTheirColoursBack)
     EXPECT_EQ(FocusHighlighter::highlightTarget(disabled), nullptr);
 }
 
-namespace {
-struct TipCounter : QLabel
+namespace
 {
+struct TipCounter : QLabel {
     int tips = 0;
     bool event(QEvent *e) override
     {
@@ -223,7 +221,7 @@ TEST(TooltipSwitch, OffSwallowsEveryTooltipRequest)
 {
     TipCounter label;
     label.setToolTip(QStringLiteral("Save Defaults"));
-    for (bool on : {false, true, false}) {
+    for (bool on : { false, true, false }) {
         TooltipSwitch::apply(on);
         const int before = label.tips;
         QHelpEvent request(QEvent::ToolTip, QPoint(1, 1), QPoint(1, 1));
