@@ -14,7 +14,8 @@
 #include <functional>
 #include <sqlite3.h>
 
-namespace {
+namespace
+{
 
 using Clock = std::chrono::steady_clock;
 
@@ -39,7 +40,7 @@ std::pair<double, double> medians(int runs, const std::function<void()> &ours, c
     }
     std::sort(a.begin(), a.end());
     std::sort(b.begin(), b.end());
-    return {a[a.size() / 2], b[b.size() / 2]};
+    return { a[a.size() / 2], b[b.size() / 2] };
 }
 
 void report(const char *name, std::pair<double, double> m)
@@ -75,29 +76,28 @@ void generate(const QString &folder, int rows)
     QStringList indexes;
     {
         sqlite3_stmt *s = nullptr;
-        sqlite3_prepare_v2(db, "SELECT name, sql FROM sqlite_master WHERE type = 'index' AND tbl_name = 'BREWSV3'", -1,
-                           &s, nullptr);
+        sqlite3_prepare_v2(
+            db, "SELECT name, sql FROM sqlite_master WHERE type = 'index' AND tbl_name = 'BREWSV3'", -1, &s, nullptr);
         while (sqlite3_step(s) == SQLITE_ROW)
             indexes << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 1)));
         sqlite3_finalize(s);
     }
     exec(db, "BEGIN");
-    for (const char *name : {"KeyRecord", "KeyBrewNumber", "ByDateKey", "ByBrewKey", "QualityKey", "CostKey"})
+    for (const char *name : { "KeyRecord", "KeyBrewNumber", "ByDateKey", "ByBrewKey", "QualityKey", "CostKey" })
         exec(db, QStringLiteral("DROP INDEX \"%1\"").arg(QLatin1String(name)).toUtf8().constData());
-    const QByteArray sql =
-        QStringLiteral(
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
-            "INSERT INTO BREWSV3 (RECORDNUMBER, BATCHNUMBER, BREWKIT, WATERVOLUMELTR, YEAST, BREWSUGARTYPE, "
-            "BREWSUGARKG, DATEDOWN, ORIGINALGRAVITY, FINALGRAVITY, ESTIMATEDALC, OVERALL, BREWBATCHNAME, BREWCOST, "
-            "STOCKONHAND, NOTES) "
-            "SELECT i, CASE WHEN i <= 30000 THEN i ELSE 0 END, "
-            "CASE WHEN i % 97 = 0 THEN '' ELSE (CASE WHEN i % 2 THEN 'Kit ' ELSE 'kit ' END) || (i * 7919 % 500) END, "
-            "23.00, 'Ale yeast', 'Brewing sugar', 1.25, "
-            "CASE WHEN i % 11 = 0 THEN 0 ELSE 80000 + (i * 31 % 9000) END, 1045, 1010, 4.59, i % 51, "
-            "'Batch ' || i, (i * 13 % 5000) / 100.0, CASE WHEN i % 3 = 0 THEN '1' ELSE '0' END, "
-            "'Notes for brew ' || i FROM n")
-            .arg(rows)
-            .toUtf8();
+    const QByteArray sql = QStringLiteral(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+        "INSERT INTO BREWSV3 (RECORDNUMBER, BATCHNUMBER, BREWKIT, WATERVOLUMELTR, YEAST, BREWSUGARTYPE, "
+        "BREWSUGARKG, DATEDOWN, ORIGINALGRAVITY, FINALGRAVITY, ESTIMATEDALC, OVERALL, BREWBATCHNAME, BREWCOST, "
+        "STOCKONHAND, NOTES) "
+        "SELECT i, CASE WHEN i <= 30000 THEN i ELSE 0 END, "
+        "CASE WHEN i % 97 = 0 THEN '' ELSE (CASE WHEN i % 2 THEN 'Kit ' ELSE 'kit ' END) || (i * 7919 % 500) END, "
+        "23.00, 'Ale yeast', 'Brewing sugar', 1.25, "
+        "CASE WHEN i % 11 = 0 THEN 0 ELSE 80000 + (i * 31 % 9000) END, 1045, 1010, 4.59, i % 51, "
+        "'Batch ' || i, (i * 13 % 5000) / 100.0, CASE WHEN i % 3 = 0 THEN '1' ELSE '0' END, "
+        "'Notes for brew ' || i FROM n")
+                               .arg(rows)
+                               .toUtf8();
     exec(db, sql.constData());
     for (const QString &index : indexes)
         exec(db, index.toUtf8().constData());
@@ -110,10 +110,7 @@ void generate(const QString &folder, int rows)
 class Baseline
 {
 public:
-    explicit Baseline(const QString &path)
-    {
-        sqlite3_open_v2(qPrintable(path), &m_db, SQLITE_OPEN_READWRITE, nullptr);
-    }
+    explicit Baseline(const QString &path) { sqlite3_open_v2(qPrintable(path), &m_db, SQLITE_OPEN_READWRITE, nullptr); }
     ~Baseline()
     {
         for (sqlite3_stmt *s : m_statements)
@@ -141,7 +138,10 @@ QString text(sqlite3_stmt *s, int c)
 {
     return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, c)), sqlite3_column_bytes(s, c));
 }
-Decimal money(sqlite3_stmt *s, int c) { return Decimal::fromScaled(std::llround(sqlite3_column_double(s, c) * 100), 2); }
+Decimal money(sqlite3_stmt *s, int c)
+{
+    return Decimal::fromScaled(std::llround(sqlite3_column_double(s, c) * 100), 2);
+}
 
 BrewRecord readBrew(sqlite3_stmt *s)
 {
@@ -156,7 +156,7 @@ BrewRecord readBrew(sqlite3_stmt *s)
     b.BREWSUGARKG = money(s, c++);
     b.PRIMERSUGARTYPE = text(s, c++);
     b.PRIMERSUGARKG = money(s, c++);
-    for (QString *a : {&b.ADDITIVE1, &b.ADDITIVE2, &b.ADDITIVE3, &b.ADDITIVE4, &b.ADDITIVE5})
+    for (QString *a : { &b.ADDITIVE1, &b.ADDITIVE2, &b.ADDITIVE3, &b.ADDITIVE4, &b.ADDITIVE5 })
         *a = text(s, c++);
     b.DATEDOWN = sqlite3_column_int(s, c++);
     b.ORIGINALGRAVITY = std::int16_t(sqlite3_column_int(s, c++));
@@ -174,31 +174,31 @@ BrewRecord readBrew(sqlite3_stmt *s)
     b.OVERALL = std::int16_t(sqlite3_column_int(s, c++));
     b.BREWBATCHNAME = text(s, c++);
     b.BREWCOST = money(s, c++);
-    for (Decimal *d : {&b.SPAREDEC1, &b.SPAREDEC2, &b.SPAREDEC3})
+    for (Decimal *d : { &b.SPAREDEC1, &b.SPAREDEC2, &b.SPAREDEC3 })
         *d = money(s, c++);
-    for (double *d : {&b.SPAREREAL1, &b.SPAREREAL2, &b.SPAREREAL3})
+    for (double *d : { &b.SPAREREAL1, &b.SPAREREAL2, &b.SPAREREAL3 })
         *d = sqlite3_column_double(s, c++);
     b.SPARELONG1 = sqlite3_column_int(s, c++);
-    for (std::int16_t *v : {&b.SPARESHORT1, &b.SPARESHORT2, &b.SPARESHORT3})
+    for (std::int16_t *v : { &b.SPARESHORT1, &b.SPARESHORT2, &b.SPARESHORT3 })
         *v = std::int16_t(sqlite3_column_int(s, c++));
     b.SPARELONG2 = sqlite3_column_int(s, c++);
     b.SPARELONG3 = sqlite3_column_int(s, c++);
-    for (std::uint8_t *v : {&b.SPAREBYTE1, &b.SPAREBYTE2, &b.SPAREBYTE3, &b.SPAREBYTE4, &b.SPAREBYTE5})
+    for (std::uint8_t *v : { &b.SPAREBYTE1, &b.SPAREBYTE2, &b.SPAREBYTE3, &b.SPAREBYTE4, &b.SPAREBYTE5 })
         *v = std::uint8_t(sqlite3_column_int(s, c++));
-    for (QString *t : {&b.SPARESTRG1, &b.SPARESTRG2, &b.SPARESTRG3, &b.SPARESTRG4, &b.SPARESTRG5, &b.SPAREFIELD1,
-                       &b.SPAREFIELD2, &b.SPAREFIELD3, &b.SPAREFIELD4, &b.STOCKONHAND, &b.NOTES, &b.NOTESBIG})
+    for (QString *t : { &b.SPARESTRG1, &b.SPARESTRG2, &b.SPARESTRG3, &b.SPARESTRG4, &b.SPARESTRG5, &b.SPAREFIELD1,
+             &b.SPAREFIELD2, &b.SPAREFIELD3, &b.SPAREFIELD4, &b.STOCKONHAND, &b.NOTES, &b.NOTESBIG })
         *t = text(s, c++);
     return b;
 }
 
-const char *kColumns =
-    "RECORDNUMBER, BATCHNUMBER, BREWKIT, WATERVOLUMELTR, YEAST, BREWSUGARTYPE, BREWSUGARKG, PRIMERSUGARTYPE, "
-    "PRIMERSUGARKG, ADDITIVE1, ADDITIVE2, ADDITIVE3, ADDITIVE4, ADDITIVE5, DATEDOWN, ORIGINALGRAVITY, DATEBOTTLED, "
-    "BREWTEMP, FINALGRAVITY, BREWPERIOD, BREWPERIOD2, MINUSE, MAXUSE, ESTIMATEDALC, APPEARANCE, AROMA, TASTE, "
-    "OVERALL, BREWBATCHNAME, BREWCOST, SPAREDEC1, SPAREDEC2, SPAREDEC3, SPAREREAL1, SPAREREAL2, SPAREREAL3, "
-    "SPARELONG1, SPARESHORT1, SPARESHORT2, SPARESHORT3, SPARELONG2, SPARELONG3, SPAREBYTE1, SPAREBYTE2, SPAREBYTE3, "
-    "SPAREBYTE4, SPAREBYTE5, SPARESTRG1, SPARESTRG2, SPARESTRG3, SPARESTRG4, SPARESTRG5, SPAREFIELD1, SPAREFIELD2, "
-    "SPAREFIELD3, SPAREFIELD4, STOCKONHAND, NOTES, NOTESBIG";
+const char *kColumns
+    = "RECORDNUMBER, BATCHNUMBER, BREWKIT, WATERVOLUMELTR, YEAST, BREWSUGARTYPE, BREWSUGARKG, PRIMERSUGARTYPE, "
+      "PRIMERSUGARKG, ADDITIVE1, ADDITIVE2, ADDITIVE3, ADDITIVE4, ADDITIVE5, DATEDOWN, ORIGINALGRAVITY, DATEBOTTLED, "
+      "BREWTEMP, FINALGRAVITY, BREWPERIOD, BREWPERIOD2, MINUSE, MAXUSE, ESTIMATEDALC, APPEARANCE, AROMA, TASTE, "
+      "OVERALL, BREWBATCHNAME, BREWCOST, SPAREDEC1, SPAREDEC2, SPAREDEC3, SPAREREAL1, SPAREREAL2, SPAREREAL3, "
+      "SPARELONG1, SPARESHORT1, SPARESHORT2, SPARESHORT3, SPARELONG2, SPARELONG3, SPAREBYTE1, SPAREBYTE2, SPAREBYTE3, "
+      "SPAREBYTE4, SPAREBYTE5, SPARESTRG1, SPARESTRG2, SPARESTRG3, SPARESTRG4, SPARESTRG5, SPAREFIELD1, SPAREFIELD2, "
+      "SPAREFIELD3, SPAREFIELD4, STOCKONHAND, NOTES, NOTESBIG";
 
 std::vector<BrewRecord> readPage(sqlite3_stmt *s, const std::function<void(sqlite3_stmt *)> &bind)
 {
@@ -211,8 +211,7 @@ std::vector<BrewRecord> readPage(sqlite3_stmt *s, const std::function<void(sqlit
     return rows;
 }
 
-struct PageCase
-{
+struct PageCase {
     const char *name;
     BrewKey key;
     FieldValue value;
@@ -238,18 +237,18 @@ int main(int argc, char **argv)
     Baseline base(brews.store().filePath());
 
     const PageCase pages[] = {
-        {"page_KeyRecord", BrewKey::KeyRecord, std::int64_t(500000),
-         "RECORDNUMBER <> 0 AND RECORDNUMBER >= ?1 ORDER BY RECORDNUMBER"},
-        {"page_KeyBrewNumber", BrewKey::KeyBrewNumber, std::int64_t(15000),
-         "BATCHNUMBER <> 0 AND BATCHNUMBER <= ?1 ORDER BY BATCHNUMBER DESC"},
-        {"page_ByDateKey", BrewKey::ByDateKey, std::int64_t(84500),
-         "DATEDOWN <> 0 AND DATEDOWN <= ?1 ORDER BY DATEDOWN DESC, RECORDNUMBER DESC"},
-        {"page_ByBrewKey", BrewKey::ByBrewKey, QStringLiteral("kit 250"),
-         "BREWKIT <> '' AND BREWKIT >= ?1 ORDER BY BREWKIT, RECORDNUMBER"},
-        {"page_QualityKey", BrewKey::QualityKey, std::int64_t(25),
-         "OVERALL <> 0 AND OVERALL <= ?1 ORDER BY OVERALL DESC, RECORDNUMBER DESC"},
-        {"page_CostKey", BrewKey::CostKey, Decimal(25),
-         "BREWCOST <> 0 AND BREWCOST >= ?1 ORDER BY BREWCOST, RECORDNUMBER"},
+        { "page_KeyRecord", BrewKey::KeyRecord, std::int64_t(500000),
+            "RECORDNUMBER <> 0 AND RECORDNUMBER >= ?1 ORDER BY RECORDNUMBER" },
+        { "page_KeyBrewNumber", BrewKey::KeyBrewNumber, std::int64_t(15000),
+            "BATCHNUMBER <> 0 AND BATCHNUMBER <= ?1 ORDER BY BATCHNUMBER DESC" },
+        { "page_ByDateKey", BrewKey::ByDateKey, std::int64_t(84500),
+            "DATEDOWN <> 0 AND DATEDOWN <= ?1 ORDER BY DATEDOWN DESC, RECORDNUMBER DESC" },
+        { "page_ByBrewKey", BrewKey::ByBrewKey, QStringLiteral("kit 250"),
+            "BREWKIT <> '' AND BREWKIT >= ?1 ORDER BY BREWKIT, RECORDNUMBER" },
+        { "page_QualityKey", BrewKey::QualityKey, std::int64_t(25),
+            "OVERALL <> 0 AND OVERALL <= ?1 ORDER BY OVERALL DESC, RECORDNUMBER DESC" },
+        { "page_CostKey", BrewKey::CostKey, Decimal(25),
+            "BREWCOST <> 0 AND BREWCOST >= ?1 ORDER BY BREWCOST, RECORDNUMBER" },
     };
     for (const PageCase &c : pages) {
         const QByteArray sql = QStringLiteral("SELECT %1 FROM BREWSV3 WHERE %2 LIMIT 31")
@@ -265,19 +264,21 @@ int main(int argc, char **argv)
                 sqlite3_bind_double(st, 1, std::get<Decimal>(c.value).toDouble());
         };
         // Both must deliver the same brews, or the figure means nothing.
-        Expected<BrewsTable::Page> check = brews.readPage(c.key, Bound::atOrAfter({c.value}), Direction::Forward, 30, false);
+        Expected<BrewsTable::Page> check
+            = brews.readPage(c.key, Bound::atOrAfter({ c.value }), Direction::Forward, 30, false);
         if (!check || check->rows != readPage(s, bind)) {
             std::fprintf(stderr, "%s: the two reads differ\n", c.name);
             return 1;
         }
         std::size_t sink = 0;
-        report(c.name, medians(
-                           201,
-                           [&] {
-                               sink += brews.readPage(c.key, Bound::atOrAfter({c.value}), Direction::Forward, 30, false)
-                                           ->rows.size();
-                           },
-                           [&] { sink += readPage(s, bind).size(); }));
+        report(c.name,
+            medians(
+                201,
+                [&] {
+                    sink += brews.readPage(c.key, Bound::atOrAfter({ c.value }), Direction::Forward, 30, false)
+                                ->rows.size();
+                },
+                [&] { sink += readPage(s, bind).size(); }));
     }
 
     // Counting the brews in stock, as the browse's count line does.
@@ -293,7 +294,9 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "count: the two counts differ\n");
             return 1;
         }
-        report("count_in_stock", medians(9, [&] { (void)brews.count(BrewKey::KeyRecord, true); }, [&] { (void)baseline(); }));
+        report("count_in_stock",
+            medians(
+                9, [&] { (void)brews.count(BrewKey::KeyRecord, true); }, [&] { (void)baseline(); }));
     }
 
     // Opening a store and reading its first page does not grow with the rows.
@@ -324,6 +327,6 @@ int main(int argc, char **argv)
     report("open_first_page_10k", small10k);
     report("open_first_page_1m", big1m);
     // Ours at 1,000,000 rows against ours at 10,000: a ratio near 1 means no growth.
-    report("open_first_page_growth_1m_vs_10k", {big1m.first, small10k.first});
+    report("open_first_page_growth_1m_vs_10k", { big1m.first, small10k.first });
     return 0;
 }

@@ -15,7 +15,8 @@
 
 using namespace storeschema;
 
-namespace {
+namespace
+{
 
 // Handles open in this process, by store file, so a store is not removed under a window.
 std::mutex g_openMutex;
@@ -43,7 +44,10 @@ QString canonical(const QString &path) { return QFileInfo(path).absoluteFilePath
 class Use
 {
 public:
-    explicit Use(sqlite3_stmt *s) : m_s(s) {}
+    explicit Use(sqlite3_stmt *s)
+        : m_s(s)
+    {
+    }
     ~Use()
     {
         if (m_s) {
@@ -61,8 +65,7 @@ QString dupText(const QString &keyName) { return QStringLiteral("Duplicate key %
 
 } // namespace
 
-struct RecordStore::Statements
-{
+struct RecordStore::Statements {
     sqlite3 *db = nullptr;
     QHash<QString, sqlite3_stmt *> cache;
     QString lastError;
@@ -93,7 +96,11 @@ struct RecordStore::Statements
 // ---------------------------------------------------------------------------------------
 // Opening
 
-RecordStore::RecordStore(const TableDef &def, QString dataFolder) : m_def(def), m_folder(std::move(dataFolder)) {}
+RecordStore::RecordStore(const TableDef &def, QString dataFolder)
+    : m_def(def)
+    , m_folder(std::move(dataFolder))
+{
+}
 
 RecordStore::~RecordStore()
 {
@@ -105,18 +112,17 @@ RecordStore::~RecordStore()
 
 QString RecordStore::filePath(const TableDef &def, const QString &dataFolder)
 {
-    return QDir(dataFolder.isEmpty() ? QStringLiteral(".") : dataFolder).filePath(def.store + QStringLiteral(".sqlite"));
+    return QDir(dataFolder.isEmpty() ? QStringLiteral(".") : dataFolder)
+        .filePath(def.store + QStringLiteral(".sqlite"));
 }
 
 QString RecordStore::filePath() const { return filePath(m_def, m_folder); }
 
 Message RecordStore::openFailure(const QString &errorText) const
 {
-    return {QStringLiteral("File Error"),
-            QStringLiteral("File %1 could not be opened.  Error: %2.").arg(m_def.store, errorText),
-            MessageIcon::Error,
-            {},
-            1};
+    return { QStringLiteral("File Error"),
+        QStringLiteral("File %1 could not be opened.  Error: %2.").arg(m_def.store, errorText), MessageIcon::Error, {},
+        1 };
 }
 
 Result RecordStore::open(Prompter &prompter)
@@ -198,7 +204,8 @@ QString RecordStore::errorText() const
 // ---------------------------------------------------------------------------------------
 // Reading
 
-namespace {
+namespace
+{
 
 bool bindAll(sqlite3_stmt *s, const std::vector<std::pair<const FieldDef *, FieldValue>> &params)
 {
@@ -218,8 +225,8 @@ Cursor RecordStore::cursorOf(int key, const Row &row) const
     return c;
 }
 
-Expected<Page> RecordStore::readPage(int key, const Bound &from, Direction direction, int limit,
-                                     const Filter &filter) const
+Expected<Page> RecordStore::readPage(
+    int key, const Bound &from, Direction direction, int limit, const Filter &filter) const
 {
     if (!m_db)
         return Expected<Page>::failure(QStringLiteral("the file is not open"));
@@ -233,10 +240,9 @@ Expected<Page> RecordStore::readPage(int key, const Bound &from, Direction direc
             p.descending = !p.descending;
     if (from.kind != Bound::Kind::Edge) {
         const bool strict = from.kind == Bound::Kind::After;
-        if (from.values.empty() || from.values.size() > parts.size()
-            || (strict && from.values.size() != parts.size()))
-            return Expected<Page>::failure(QStringLiteral("the start position does not fit the key %1")
-                                               .arg(m_def.keyName(key)));
+        if (from.values.empty() || from.values.size() > parts.size() || (strict && from.values.size() != parts.size()))
+            return Expected<Page>::failure(
+                QStringLiteral("the start position does not fit the key %1").arg(m_def.keyName(key)));
         parts.resize(from.values.size());
         where += QStringLiteral(" AND ") + boundCondition(m_def, parts, strict, int(params.size()) + 1);
         for (std::size_t i = 0; i < from.values.size(); ++i)
@@ -311,7 +317,8 @@ Expected<std::optional<Row>> RecordStore::fetch(int key, const std::vector<Field
     return Out::failure(errorText());
 }
 
-namespace {
+namespace
+{
 
 Expected<std::int64_t> singleInteger(sqlite3 *db, sqlite3_stmt *s)
 {
@@ -335,8 +342,8 @@ Expected<std::int64_t> RecordStore::count(int key, const Filter &filter) const
     QString where = exclusion(m_def, key, cond->isEmpty());
     if (!cond->isEmpty())
         where += QStringLiteral(" AND ") + *cond;
-    sqlite3_stmt *s = m_statements->get(
-        QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2").arg(quoted(m_def.store), where));
+    sqlite3_stmt *s
+        = m_statements->get(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2").arg(quoted(m_def.store), where));
     if (!s)
         return Expected<std::int64_t>::failure(errorText());
     Use use(s);
@@ -383,29 +390,27 @@ Expected<FieldValue> RecordStore::highest(int key) const
 
 std::optional<Message> RecordStore::validate(const Row &row) const { return validateRow(m_def, row, true); }
 
-namespace {
+namespace
+{
 
 Message writeFailure(const QString &caption, const QString &errorText, const QString &store)
 {
-    return {caption,
-            QStringLiteral("An error (%1) was experienced when making changes to the %2 file.").arg(errorText, store),
-            MessageIcon::Error,
-            {},
-            1};
+    return { caption,
+        QStringLiteral("An error (%1) was experienced when making changes to the %2 file.").arg(errorText, store),
+        MessageIcon::Error, {}, 1 };
 }
 
 StoreResult refuse(Prompter &prompter, StoreStatus status, Message message)
 {
     prompter.tell(message);
-    return {status, std::move(message)};
+    return { status, std::move(message) };
 }
 
 } // namespace
 
 // One write in its own transaction. Returns Done, Duplicate (with the key in dupKey),
 // Changed (update of a row that is gone or has another revision) or Failed (errorText).
-struct RecordStore::WriteOutcome
-{
+struct RecordStore::WriteOutcome {
     StoreStatus status = StoreStatus::Done;
     int dupKey = -1;
     QString errorText;
@@ -430,8 +435,8 @@ RecordStore::WriteOutcome RecordStore::writeOnce(Row &row, bool insert)
     }
     std::int64_t revision = 0;
     {
-        sqlite3_stmt *s = st.get(QStringLiteral("UPDATE %1 SET \"last\" = \"last\" + 1 RETURNING \"last\"")
-                                     .arg(quoted(kRevisionTable)));
+        sqlite3_stmt *s = st.get(
+            QStringLiteral("UPDATE %1 SET \"last\" = \"last\" + 1 RETURNING \"last\"").arg(quoted(kRevisionTable)));
         if (!s)
             return fail(st.lastError);
         Use use(s);
@@ -484,14 +489,14 @@ RecordStore::WriteOutcome RecordStore::writeOnce(Row &row, bool insert)
 StoreResult RecordStore::writeRow(Row &row, bool insert, Prompter &prompter, WriteKind kind)
 {
     const bool reportAsInsert = insert || kind == WriteKind::CompleteInsert;
-    const QString failCaption =
-        reportAsInsert ? QStringLiteral("Record was not added") : QStringLiteral("Record was not updated");
+    const QString failCaption
+        = reportAsInsert ? QStringLiteral("Record was not added") : QStringLiteral("Record was not updated");
     if (!m_db)
         return refuse(prompter, StoreStatus::Failed,
-                      writeFailure(failCaption, QStringLiteral("the file is not open"), m_def.store));
+            writeFailure(failCaption, QStringLiteral("the file is not open"), m_def.store));
     if (row.values.size() != m_def.fields.size())
         return refuse(prompter, StoreStatus::Failed,
-                      writeFailure(failCaption, QStringLiteral("the record does not fit the table"), m_def.store));
+            writeFailure(failCaption, QStringLiteral("the record does not fit the table"), m_def.store));
     if (std::optional<Message> invalid = validate(row))
         return refuse(prompter, StoreStatus::Invalid, *invalid);
     const WriteOutcome out = writeOnce(row, insert);
@@ -501,23 +506,19 @@ StoreResult RecordStore::writeRow(Row &row, bool insert, Prompter &prompter, Wri
     case StoreStatus::Duplicate:
         if (reportAsInsert)
             return refuse(prompter, StoreStatus::Duplicate,
-                          {QStringLiteral("Duplicate Key Error"),
-                           QStringLiteral("Adding this record creates a duplicate entry for the key: %1")
-                               .arg(out.dupKey >= 0 ? m_def.keyName(out.dupKey) : QString()),
-                           MessageIcon::Warning,
-                           {},
-                           1});
+                { QStringLiteral("Duplicate Key Error"),
+                    QStringLiteral("Adding this record creates a duplicate entry for the key: %1")
+                        .arg(out.dupKey >= 0 ? m_def.keyName(out.dupKey) : QString()),
+                    MessageIcon::Warning, {}, 1 });
         return refuse(prompter, StoreStatus::Duplicate,
-                      {QStringLiteral("Record was not updated"),
-                       QStringLiteral("An error (%1) was experienced when making changes to the %2 file.")
-                           .arg(out.errorText, m_def.store),
-                       MessageIcon::Warning,
-                       {},
-                       1});
+            { QStringLiteral("Record was not updated"),
+                QStringLiteral("An error (%1) was experienced when making changes to the %2 file.")
+                    .arg(out.errorText, m_def.store),
+                MessageIcon::Warning, {}, 1 });
     case StoreStatus::Changed:
         return refuse(prompter, StoreStatus::Changed,
-                      {QStringLiteral("Record Was Not Updated"), QStringLiteral("This record was changed by another station."),
-                       MessageIcon::Error, {}, 1});
+            { QStringLiteral("Record Was Not Updated"), QStringLiteral("This record was changed by another station."),
+                MessageIcon::Error, {}, 1 });
     default:
         return refuse(prompter, StoreStatus::Failed, writeFailure(failCaption, out.errorText, m_def.store));
     }
@@ -538,20 +539,17 @@ StoreResult RecordStore::update(Row &row, Prompter &prompter, WriteKind kind)
     return writeRow(row, false, prompter, kind);
 }
 
-StoreResult RecordStore::reserve(Row &seed, Prompter &prompter)
-{
-    return numberAndWrite(seed, prompter, true, false);
-}
+StoreResult RecordStore::reserve(Row &seed, Prompter &prompter) { return numberAndWrite(seed, prompter, true, false); }
 
 StoreResult RecordStore::numberAndWrite(Row &seed, Prompter &prompter, bool everyKey, bool rules)
 {
     const QString addCaption = QStringLiteral("Record was not added");
     if (!m_db)
         return refuse(prompter, StoreStatus::Failed,
-                      writeFailure(addCaption, QStringLiteral("the file is not open"), m_def.store));
+            writeFailure(addCaption, QStringLiteral("the file is not open"), m_def.store));
     if (seed.values.size() != m_def.fields.size())
         return refuse(prompter, StoreStatus::Failed,
-                      writeFailure(addCaption, QStringLiteral("the record does not fit the table"), m_def.store));
+            writeFailure(addCaption, QStringLiteral("the record does not fit the table"), m_def.store));
     // A reserved row holds little more than its numbers: the field rules apply when the
     // form completes it, the layout's own limits now.
     if (std::optional<Message> invalid = validateRow(m_def, seed, rules))
@@ -572,8 +570,7 @@ StoreResult RecordStore::numberAndWrite(Row &seed, Prompter &prompter, bool ever
                 std::optional<FieldValue> next = nextNumber(m_def.fields[f], *high);
                 if (!next) {
                     failedKey = m_def.keyName(int(k));
-                    errorText = QStringLiteral("%1 holds no number above %2")
-                                    .arg(m_def.fieldName(f), plainText(*high));
+                    errorText = QStringLiteral("%1 holds no number above %2").arg(m_def.fieldName(f), plainText(*high));
                     numbered = false;
                     break;
                 }
@@ -593,21 +590,19 @@ StoreResult RecordStore::numberAndWrite(Row &seed, Prompter &prompter, bool ever
             }
             if (out.status == StoreStatus::Duplicate)
                 return refuse(prompter, StoreStatus::Duplicate,
-                              {QStringLiteral("Duplicate Key Error"),
-                               QStringLiteral("Adding this record creates a duplicate entry for the key: %1")
-                                   .arg(out.dupKey >= 0 ? m_def.keyName(out.dupKey) : QString()),
-                               MessageIcon::Warning,
-                               {},
-                               1});
+                    { QStringLiteral("Duplicate Key Error"),
+                        QStringLiteral("Adding this record creates a duplicate entry for the key: %1")
+                            .arg(out.dupKey >= 0 ? m_def.keyName(out.dupKey) : QString()),
+                        MessageIcon::Warning, {}, 1 });
             return refuse(prompter, StoreStatus::Failed, writeFailure(addCaption, out.errorText, m_def.store));
         }
-        const Message question{
-            QStringLiteral("Auto Increment Error"),
-            QStringLiteral("Attempts to automatically number this record have failed.|File: %1|Key: %2|Error: %3.|Try Again?")
+        const Message question { QStringLiteral("Auto Increment Error"),
+            QStringLiteral(
+                "Attempts to automatically number this record have failed.|File: %1|Key: %2|Error: %3.|Try Again?")
                 .arg(m_def.store, failedKey, errorText),
-            MessageIcon::Question, QStringLiteral("&Yes|&No"), 1};
+            MessageIcon::Question, QStringLiteral("&Yes|&No"), 1 };
         if (prompter.ask(question) != 1)
-            return {StoreStatus::Abandoned, question};
+            return { StoreStatus::Abandoned, question };
     }
 }
 
@@ -615,8 +610,8 @@ StoreResult RecordStore::remove(const Row &row, Prompter &prompter)
 {
     const QString caption = QStringLiteral("Record was not deleted");
     if (!m_db)
-        return refuse(prompter, StoreStatus::Failed,
-                      writeFailure(caption, QStringLiteral("the file is not open"), m_def.store));
+        return refuse(
+            prompter, StoreStatus::Failed, writeFailure(caption, QStringLiteral("the file is not open"), m_def.store));
     const KeyDef &pk = m_def.keys[m_def.primaryKey()];
     QString where;
     for (std::size_t i = 0; i < pk.components.size(); ++i)
@@ -637,8 +632,8 @@ StoreResult RecordStore::remove(const Row &row, Prompter &prompter)
     }
     if (sqlite3_changes(m_db) == 0)
         return refuse(prompter, StoreStatus::Changed,
-                      {QStringLiteral("Record Was Not Deleted"), QStringLiteral("This record was changed by another station."),
-                       MessageIcon::Error, {}, 1});
+            { QStringLiteral("Record Was Not Deleted"), QStringLiteral("This record was changed by another station."),
+                MessageIcon::Error, {}, 1 });
     return {};
 }
 
@@ -668,9 +663,9 @@ Result RecordStore::removeStore(const TableDef &def, const QString &dataFolder)
 {
     const QString path = filePath(def, dataFolder);
     if (isOpenAnywhere(canonical(path)))
-        return Result::failure(QStringLiteral("File %1 could not be removed.  Error: it is open in another window.")
-                                   .arg(def.store));
-    for (const QString &suffix : {QStringLiteral("-wal"), QStringLiteral("-shm"), QString()}) {
+        return Result::failure(
+            QStringLiteral("File %1 could not be removed.  Error: it is open in another window.").arg(def.store));
+    for (const QString &suffix : { QStringLiteral("-wal"), QStringLiteral("-shm"), QString() }) {
         const QString f = path + suffix;
         if (QFileInfo::exists(f) && !QFile::remove(f))
             return Result::failure(QStringLiteral("File %1 could not be removed.  Error: %2 cannot be deleted.")
@@ -725,8 +720,8 @@ Expected<Filter> Filter::parse(const TableDef &def, const QString &text)
     }
     if (depth != 0)
         return bad(QStringLiteral("a parenthesis is not closed"));
-    static const QStringList ops = {QStringLiteral("="),  QStringLiteral("<>"), QStringLiteral("<"),
-                                    QStringLiteral("<="), QStringLiteral(">"),  QStringLiteral(">=")};
+    static const QStringList ops = { QStringLiteral("="), QStringLiteral("<>"), QStringLiteral("<"),
+        QStringLiteral("<="), QStringLiteral(">"), QStringLiteral(">=") };
     Filter filter;
     for (qsizetype i = 0; i < tokens.size();) {
         if (i + 2 >= tokens.size())
@@ -751,7 +746,7 @@ Expected<Filter> Filter::parse(const TableDef &def, const QString &text)
             else
                 value = std::int64_t(number->truncated());
         }
-        filter.conditions.push_back({field, Compare(op), value});
+        filter.conditions.push_back({ field, Compare(op), value });
         i += 3;
         if (i < tokens.size()) {
             if (tokens[i].compare(QStringLiteral("AND"), Qt::CaseInsensitive) != 0 || quotedToken[i])

@@ -20,36 +20,32 @@ enum class Direction { Forward, Backward }; // Forward = the key's own order
 // Where a read stands in a key: the values of the key's components followed, for a key
 // that is not unique, by those of the primary key (the tie-break). Taken from a row with
 // RecordStore::cursorOf.
-struct Cursor
-{
+struct Cursor {
     std::vector<FieldValue> values;
     bool isNull() const { return values.empty(); }
     friend bool operator==(const Cursor &, const Cursor &) = default;
 };
 
 // Where an ordered read begins, seen in its reading direction.
-struct Bound
-{
+struct Bound {
     enum class Kind {
-        Edge,      // the first row (Forward) or the last row (Backward)
+        Edge, // the first row (Forward) or the last row (Backward)
         AtOrAfter, // the first row whose key is at or after `values` (at or before, Backward);
                    // `values` may give only the leading components
-        After,     // the row just past the cursor in `values` (continuation of a page)
+        After, // the row just past the cursor in `values` (continuation of a page)
     };
     Kind kind = Kind::Edge;
     std::vector<FieldValue> values;
 
     static Bound edge() { return {}; }
-    static Bound atOrAfter(std::vector<FieldValue> keyValues) { return {Kind::AtOrAfter, std::move(keyValues)}; }
-    static Bound after(const Cursor &cursor) { return {Kind::After, cursor.values}; }
+    static Bound atOrAfter(std::vector<FieldValue> keyValues) { return { Kind::AtOrAfter, std::move(keyValues) }; }
+    static Bound after(const Cursor &cursor) { return { Kind::After, cursor.values }; }
 };
 
 // A filter on the row: every condition must hold ("(ALE:StockOnHand = 1)").
-struct Filter
-{
+struct Filter {
     enum class Compare { Equal, NotEqual, Less, LessOrEqual, Greater, GreaterOrEqual };
-    struct Condition
-    {
+    struct Condition {
         int field = 0;
         Compare compare = Compare::Equal;
         FieldValue value;
@@ -57,31 +53,29 @@ struct Filter
     std::vector<Condition> conditions;
 
     bool isEmpty() const { return conditions.empty(); }
-    static Filter equal(int field, FieldValue value) { return {{{field, Compare::Equal, std::move(value)}}}; }
+    static Filter equal(int field, FieldValue value) { return { { { field, Compare::Equal, std::move(value) } } }; }
     // Reads "(ALE:StockOnHand = 1)", "ALE:BATCHNUMBER >= 3 AND ALE:BATCHNUMBER <= 7": conditions of
     // field, operator (= <> < <= > >=) and value joined by AND, optionally in parentheses.
     // Text values may be quoted with ' or ".
     static Expected<Filter> parse(const TableDef &def, const QString &text);
 };
 
-struct Page
-{
+struct Page {
     std::vector<Row> rows;
     bool atEnd = true; // no row lies beyond the last one delivered
 };
 
 enum class StoreStatus {
     Done,
-    Invalid,   // a field broke its rule; nothing written
+    Invalid, // a field broke its rule; nothing written
     Duplicate, // a unique key already holds the value; nothing written
-    Changed,   // the row was changed or deleted through another handle since it was read
+    Changed, // the row was changed or deleted through another handle since it was read
     Abandoned, // the user gave up numbering a new row
-    Failed,    // the store could not do the write (message says why)
+    Failed, // the store could not do the write (message says why)
 };
 
 // Outcome of a write. On failure the message has already been shown through the Prompter.
-struct StoreResult
-{
+struct StoreResult {
     StoreStatus status = StoreStatus::Done;
     Message message;
     bool ok() const { return status == StoreStatus::Done; }
@@ -117,8 +111,8 @@ public:
 
     // Ordered reads. `limit` rows at most; rows whose key value is zero or blank are never
     // delivered; ties are broken by the primary key in the key's direction.
-    Expected<Page> readPage(int key, const Bound &from, Direction direction, int limit,
-                            const Filter &filter = {}) const;
+    Expected<Page> readPage(
+        int key, const Bound &from, Direction direction, int limit, const Filter &filter = {}) const;
     Cursor cursorOf(int key, const Row &row) const;
     // The first row in key order whose leading key components equal `values`.
     Expected<std::optional<Row>> fetch(int key, const std::vector<FieldValue> &values) const;

@@ -9,9 +9,11 @@
 #include <limits>
 #include <mutex>
 
-namespace storeschema {
+namespace storeschema
+{
 
-namespace {
+namespace
+{
 
 bool isText(const FieldDef &f) { return f.type == FieldType::String || f.type == FieldType::Memo; }
 
@@ -94,13 +96,13 @@ Decimal pow10(int n)
 
 Message rangeMessage(const QString &field, const QString &range)
 {
-    return {QStringLiteral("Range Error"), QStringLiteral("The value of %1 must be in range %2.").arg(field, range),
-            MessageIcon::Information, {}, 1};
+    return { QStringLiteral("Range Error"), QStringLiteral("The value of %1 must be in range %2.").arg(field, range),
+        MessageIcon::Information, {}, 1 };
 }
 
 Message valueMessage(const QString &text)
 {
-    return {QStringLiteral("Value Error"), text, MessageIcon::Information, {}, 1};
+    return { QStringLiteral("Value Error"), text, MessageIcon::Information, {}, 1 };
 }
 
 } // namespace
@@ -135,8 +137,7 @@ QStringList indexSql(const TableDef &def)
         const KeyDef &key = def.keys[k];
         out << QStringLiteral("CREATE %1INDEX %2 ON %3 (%4) WHERE %5")
                    .arg(key.unique ? QStringLiteral("UNIQUE ") : QString(), quoted(key.name), quoted(def.store),
-                        orderBy(def, orderParts(def, int(k))),
-                        exclusion(def, int(k)));
+                       orderBy(def, orderParts(def, int(k))), exclusion(def, int(k)));
     }
     return out;
 }
@@ -148,8 +149,8 @@ QStringList schemaSql(const TableDef &def)
         const FieldDef &f = def.fields[i];
         cols << QStringLiteral("%1 %2%3 NOT NULL DEFAULT %4")
                     .arg(quoted(f.name), columnType(f),
-                         isText(f) && inSomeKey(def, int(i)) ? QStringLiteral(" COLLATE NOCASE") : QString(),
-                         isText(f) ? QStringLiteral("''") : QStringLiteral("0"));
+                        isText(f) && inSomeKey(def, int(i)) ? QStringLiteral(" COLLATE NOCASE") : QString(),
+                        isText(f) ? QStringLiteral("''") : QStringLiteral("0"));
     }
     cols << QStringLiteral("%1 INTEGER NOT NULL DEFAULT 1").arg(quoted(kRevisionColumn));
     QStringList out;
@@ -190,7 +191,7 @@ Result createStore(const TableDef &def, const QString &path)
     std::lock_guard lock(g_createMutex);
     if (QFileInfo::exists(path))
         return Result::success();
-    static std::atomic<int> serial{0};
+    static std::atomic<int> serial { 0 };
     const QString temp = QStringLiteral("%1.new-%2-%3").arg(path).arg(QCoreApplication::applicationPid()).arg(++serial);
     QFile::remove(temp);
     sqlite3 *db = nullptr;
@@ -211,7 +212,7 @@ Result createStore(const TableDef &def, const QString &path)
     if (r) {
         // Journal files without their store belong to nothing; left there, SQLite would
         // take them for the new store's.
-        for (const QString &suffix : {QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")})
+        for (const QString &suffix : { QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal") })
             QFile::remove(path + suffix);
         if (!QFile::rename(temp, path) && !QFileInfo::exists(path))
             r = Result::failure(QStringLiteral("the file cannot be created in %1").arg(info.absolutePath()));
@@ -233,8 +234,8 @@ Expected<int> inspectSchema(const TableDef &def, sqlite3 *db)
                 .arg(RecordStore::kSchemaVersion));
     if (*version < 0)
         return Expected<int>::failure(QStringLiteral("the store has an unknown version (%1)").arg(*version));
-    Expected<QStringList> cols =
-        queryTexts(db, QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(def.store), 0);
+    Expected<QStringList> cols
+        = queryTexts(db, QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(def.store), 0);
     if (!cols)
         return cols.result();
     if (cols->isEmpty())
@@ -244,12 +245,12 @@ Expected<int> inspectSchema(const TableDef &def, sqlite3 *db)
         return Expected<int>::failure(
             QStringLiteral("the %1 table does not have the fields of this store").arg(def.store));
     if (*version >= 1) {
-        Expected<std::int64_t> counter =
-            queryInt(db, QStringLiteral("SELECT COUNT(*) FROM %1").arg(quoted(kRevisionTable)));
+        Expected<std::int64_t> counter
+            = queryInt(db, QStringLiteral("SELECT COUNT(*) FROM %1").arg(quoted(kRevisionTable)));
         if (!counter || *counter != 1)
             return Expected<int>::failure(QStringLiteral("the revision counter of the store is missing"));
-        Expected<QStringList> indexes = queryTexts(
-            db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'"), 0);
+        Expected<QStringList> indexes
+            = queryTexts(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'"), 0);
         if (!indexes)
             return indexes.result();
         for (const KeyDef &k : def.keys)
@@ -257,10 +258,10 @@ Expected<int> inspectSchema(const TableDef &def, sqlite3 *db)
                 return Expected<int>::failure(QStringLiteral("the key %1 has no index").arg(def.qualified(k.name)));
         // Read both ends of the table: cheap whatever the size, and it meets the pages a
         // cut-off file has lost. (SQLite itself refuses a file shorter than its header says.)
-        for (const char *order : {"ASC", "DESC"}) {
-            Expected<std::int64_t> probe = queryInt(
-                db, QStringLiteral("SELECT COUNT(*) FROM (SELECT * FROM %1 ORDER BY rowid %2 LIMIT 1)")
-                        .arg(quoted(def.store), QLatin1String(order)));
+        for (const char *order : { "ASC", "DESC" }) {
+            Expected<std::int64_t> probe = queryInt(db,
+                QStringLiteral("SELECT COUNT(*) FROM (SELECT * FROM %1 ORDER BY rowid %2 LIMIT 1)")
+                    .arg(quoted(def.store), QLatin1String(order)));
             if (!probe)
                 return probe.result();
         }
@@ -293,8 +294,7 @@ Expected<int> inspectReadOnly(const TableDef &def, const QString &path)
 Result copyDatabase(sqlite3 *source, const QString &destPath)
 {
     sqlite3 *dest = nullptr;
-    int rc = sqlite3_open_v2(destPath.toUtf8().constData(), &dest, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                             nullptr);
+    int rc = sqlite3_open_v2(destPath.toUtf8().constData(), &dest, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_backup *b = sqlite3_backup_init(dest, "main", source, "main");
         if (!b) {
@@ -349,7 +349,8 @@ Result upgradeStore(const TableDef &def, sqlite3 *db, const QString &path, int f
         // Version 0 had no revisions: every row starts at revision 1.
         steps << QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 INTEGER NOT NULL DEFAULT 1")
                      .arg(quoted(def.store), quoted(kRevisionColumn));
-        steps << QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (\"last\" INTEGER NOT NULL)").arg(quoted(kRevisionTable));
+        steps
+            << QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (\"last\" INTEGER NOT NULL)").arg(quoted(kRevisionTable));
         steps << QStringLiteral("DELETE FROM %1").arg(quoted(kRevisionTable));
         steps << QStringLiteral("INSERT INTO %1 VALUES (1)").arg(quoted(kRevisionTable));
         for (const KeyDef &k : def.keys)
@@ -375,7 +376,7 @@ std::vector<OrderPart> orderParts(const TableDef &def, int key)
     const KeyDef &k = def.keys[key];
     std::vector<OrderPart> parts;
     for (const KeyComponent &c : k.components)
-        parts.push_back({c.field, c.descending});
+        parts.push_back({ c.field, c.descending });
     if (!k.unique) {
         const bool desc = k.components.back().descending;
         for (const KeyComponent &c : def.keys[def.primaryKey()].components) {
@@ -383,7 +384,7 @@ std::vector<OrderPart> orderParts(const TableDef &def, int key)
             for (const OrderPart &p : parts)
                 present = present || p.field == c.field;
             if (!present)
-                parts.push_back({c.field, desc});
+                parts.push_back({ c.field, desc });
         }
     }
     return parts;
@@ -402,7 +403,7 @@ QString exclusion(const TableDef &def, int key, bool throughIndex)
     QStringList terms;
     for (const KeyComponent &c : def.keys[key].components)
         terms << (throughIndex ? QString() : QStringLiteral("+")) + column(def, c.field)
-                     + (isText(def.fields[c.field]) ? QStringLiteral(" <> ''") : QStringLiteral(" <> 0"));
+                + (isText(def.fields[c.field]) ? QStringLiteral(" <> ''") : QStringLiteral(" <> 0"));
     return terms.size() == 1 ? terms.front() : QLatin1Char('(') + terms.join(QStringLiteral(" OR ")) + QLatin1Char(')');
 }
 
@@ -419,7 +420,8 @@ QString boundCondition(const TableDef &def, const std::vector<OrderPart> &parts,
     if (same) {
         // One row-value comparison: SQLite seeks the index to it directly.
         if (parts.size() == 1)
-            return QStringLiteral("%1 %2 %3").arg(column(def, parts[0].field), op(parts[0].descending, strict), param(0));
+            return QStringLiteral("%1 %2 %3")
+                .arg(column(def, parts[0].field), op(parts[0].descending, strict), param(0));
         QStringList cols, params;
         for (std::size_t i = 0; i < parts.size(); ++i) {
             cols << column(def, parts[i].field);
@@ -445,7 +447,7 @@ QString boundCondition(const TableDef &def, const std::vector<OrderPart> &parts,
     }
     return QStringLiteral("(%1 %2 %3 AND (%4))")
         .arg(column(def, parts[0].field), op(parts[0].descending, false), param(0),
-             alternatives.join(QStringLiteral(" OR ")));
+            alternatives.join(QStringLiteral(" OR ")));
 }
 
 Expected<QString> filterCondition(const TableDef &def, const Filter &filter, int firstParam)
@@ -455,7 +457,7 @@ Expected<QString> filterCondition(const TableDef &def, const Filter &filter, int
         const Filter::Condition &c = filter.conditions[i];
         if (c.field < 0 || c.field >= int(def.fields.size()))
             return Expected<QString>::failure(QStringLiteral("the filter names a field the table does not have"));
-        static const char *const ops[] = {"=", "<>", "<", "<=", ">", ">="};
+        static const char *const ops[] = { "=", "<>", "<", "<=", ">", ">=" };
         terms << QStringLiteral("%1 %2 ?%3")
                      .arg(column(def, c.field), QLatin1String(ops[int(c.compare)]))
                      .arg(firstParam + int(i));
@@ -505,7 +507,7 @@ FieldValue columnValue(const FieldDef &field, sqlite3_stmt *s, int col)
     case FieldType::Decimal: {
         // Scaled and rounded: a DECIMAL has far fewer digits than a double carries, so
         // the nearest count of 10^-places is the value that was written.
-        static const double scales[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+        static const double scales[] = { 1, 10, 100, 1000, 10000, 100000, 1000000 };
         const double x = sqlite3_column_double(s, col);
         if (field.places >= 0 && field.places <= 6)
             return Decimal::fromScaled(std::llround(x * scales[field.places]), field.places);
@@ -630,9 +632,8 @@ std::optional<Message> validateRow(const TableDef &def, const Row &row, bool rul
         if (isText(f)) {
             const QString text = trimmedRight(plainText(v));
             if (text.size() > f.width)
-                return valueMessage(QStringLiteral("The value of %1 must be at most %2 characters long.")
-                                        .arg(name)
-                                        .arg(f.width));
+                return valueMessage(
+                    QStringLiteral("The value of %1 must be at most %2 characters long.").arg(name).arg(f.width));
         } else {
             std::optional<Decimal> number = asNumber(v);
             if (!number)
@@ -685,8 +686,8 @@ std::optional<Message> validateRow(const TableDef &def, const Row &row, bool rul
                 allowed.back().chop(1);
             }
             if (!allowed.contains(value))
-                return valueMessage(
-                    QStringLiteral("The value of %1 must be in the list : %2.").arg(rule.displayName, rule.description));
+                return valueMessage(QStringLiteral("The value of %1 must be in the list : %2.")
+                                        .arg(rule.displayName, rule.description));
         }
     }
     return std::nullopt;
@@ -696,10 +697,10 @@ std::optional<FieldValue> nextNumber(const FieldDef &field, const FieldValue &hi
 {
     const std::optional<Decimal> h = asNumber(highest);
     const long long next = h ? h->truncated() + 1 : 1;
-    const long long top = field.type == FieldType::Short  ? 32767
-                          : field.type == FieldType::Byte ? 255
-                          : field.type == FieldType::Real ? (1LL << 53)
-                                                          : std::numeric_limits<std::int32_t>::max();
+    const long long top = field.type == FieldType::Short ? 32767
+        : field.type == FieldType::Byte                  ? 255
+        : field.type == FieldType::Real                  ? (1LL << 53)
+                                                         : std::numeric_limits<std::int32_t>::max();
     if (next > top)
         return std::nullopt;
     switch (field.type) {

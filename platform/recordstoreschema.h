@@ -18,15 +18,16 @@
 #include <QStringList>
 #include <sqlite3.h>
 
-namespace storeschema {
+namespace storeschema
+{
 
 inline const QString kRevisionTable = QStringLiteral("store_revision");
 inline const QString kRevisionColumn = QStringLiteral("revision");
 
 QString quoted(const QString &name);
 QString columnType(const FieldDef &field);
-QStringList schemaSql(const TableDef &def);        // a fresh store of the current version
-QStringList indexSql(const TableDef &def);         // one CREATE INDEX per key
+QStringList schemaSql(const TableDef &def); // a fresh store of the current version
+QStringList indexSql(const TableDef &def); // one CREATE INDEX per key
 QStringList expectedColumns(const TableDef &def, int version);
 
 void configure(sqlite3 *db); // WAL, synchronous=FULL, busy timeout
@@ -41,8 +42,7 @@ QString upgradeCopyPath(const QString &path, int version);
 
 // The order of a key: its components, then (for a key that is not unique) the primary
 // key's components in the direction of the key's last component.
-struct OrderPart
-{
+struct OrderPart {
     int field = 0;
     bool descending = false;
 };

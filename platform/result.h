@@ -30,12 +30,18 @@ private:
 };
 
 // A value, or the failure that prevented it.
-template<class T>
-class Expected
+template <class T> class Expected
 {
 public:
-    Expected(T value) : m_value(std::move(value)) {}
-    Expected(Result failure) : m_message(failure.message()) {}
+    Expected(T value)
+        : m_value(std::move(value))
+    {
+    }
+    // From a failure; a success carries no value, so it too counts as a failure here.
+    Expected(Result failure)
+        : m_message(failure.ok() ? QStringLiteral("no value was given") : failure.message())
+    {
+    }
     static Expected failure(QString message) { return Expected(Result::failure(std::move(message))); }
 
     bool ok() const { return m_value.has_value(); }

@@ -65,7 +65,7 @@ StoreReport checkStore(const TableDef &def, const QString &dataFolder)
         problems << QString::fromUtf8(sqlite3_errmsg(db));
     }
     sqlite3_finalize(s);
-    if (problems == QStringList{QStringLiteral("ok")}) {
+    if (problems == QStringList { QStringLiteral("ok") }) {
         problems.clear();
         const QByteArray count = QStringLiteral("SELECT COUNT(*) FROM %1").arg(quoted(def.store)).toUtf8();
         if (sqlite3_prepare_v2(db, count.constData(), -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW)

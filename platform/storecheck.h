@@ -9,8 +9,7 @@
 #include <QTextStream>
 #include <vector>
 
-struct StoreReport
-{
+struct StoreReport {
     enum class State { Ok, Created, Older, Damaged };
     QString store;
     State state = State::Ok;

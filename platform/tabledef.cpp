@@ -1,6 +1,7 @@
 #include "platform/tabledef.h"
 
-namespace {
+namespace
+{
 
 QString withoutPrefix(const TableDef &def, const QString &name)
 {

@@ -13,32 +13,30 @@
 #include <vector>
 
 enum class FieldType {
-    Long,    // signed 32-bit
-    Short,   // signed 16-bit
-    Byte,    // unsigned 8-bit
-    Real,    // 8-byte double
+    Long, // signed 32-bit
+    Short, // signed 16-bit
+    Byte, // unsigned 8-bit
+    Real, // 8-byte double
     Decimal, // DECIMAL(precision, places)
-    String,  // STRING(width): text of at most width characters, trailing spaces not kept
-    Memo,    // text of at most width characters, kept with the row
+    String, // STRING(width): text of at most width characters, trailing spaces not kept
+    Memo, // text of at most width characters, kept with the row
 };
 
 // A rule the table enforces on every write, besides the type's own range.
-struct FieldRule
-{
+struct FieldRule {
     enum class Kind { None, Range, List };
     Kind kind = Kind::None;
     QString displayName; // the name the message shows, e.g. "ALE:PrimerSugarKG"
-    Decimal low, high;   // Range: low <= value <= high
-    QString listText;    // List: "]" + value + "[" must occur in this text, e.g. "]1[]0["
+    Decimal low, high; // Range: low <= value <= high
+    QString listText; // List: "]" + value + "[" must occur in this text, e.g. "]1[]0["
     QString description; // %Message of the message: "0 .. 100", "'Have Stock','Consumed'"
 };
 
-struct FieldDef
-{
-    QString name;          // without the prefix: "BATCHNUMBER"
+struct FieldDef {
+    QString name; // without the prefix: "BATCHNUMBER"
     FieldType type = FieldType::Long;
-    int width = 0;         // String/Memo: characters; Decimal: digits (precision)
-    int places = 0;        // Decimal only
+    int width = 0; // String/Memo: characters; Decimal: digits (precision)
+    int places = 0; // Decimal only
     FieldRule rule;
 
     static FieldDef make(QString n, FieldType t, int width = 0, int places = 0)
@@ -62,34 +60,31 @@ struct FieldDef
     static FieldDef memoField(QString n, int capacity) { return make(std::move(n), FieldType::Memo, capacity); }
 };
 
-struct KeyComponent
-{
+struct KeyComponent {
     int field = 0; // index into TableDef::fields
     bool descending = false;
 };
 
-struct KeyDef
-{
+struct KeyDef {
     QString name; // without the prefix: "KeyBrewNumber"
     std::vector<KeyComponent> components;
     bool unique = false;
-    bool primary = false;      // exactly one key is primary; it identifies a row
+    bool primary = false; // exactly one key is primary; it identifies a row
     bool autoNumbered = false; // a new row gets the highest value + 1 (single numeric component)
 };
 
-struct TableDef
-{
-    QString store;  // "BREWSV3": the file is <store>.sqlite
+struct TableDef {
+    QString store; // "BREWSV3": the file is <store>.sqlite
     QString prefix; // "ALE"
     std::vector<FieldDef> fields; // row fields in row order, then the memos
     std::vector<KeyDef> keys;
 
     int fieldIndex(const QString &name) const; // name with or without prefix, any case; -1 if none
-    int keyIndex(const QString &name) const;   // likewise for keys
-    int primaryKey() const;                    // index of the primary key
+    int keyIndex(const QString &name) const; // likewise for keys
+    int primaryKey() const; // index of the primary key
     QString qualified(const QString &name) const { return prefix + QLatin1Char(':') + name; }
     QString fieldName(int field) const { return qualified(fields[field].name); } // "ALE:BATCHNUMBER"
-    QString keyName(int key) const { return qualified(keys[key].name); }         // "ALE:KeyBrewNumber"
+    QString keyName(int key) const { return qualified(keys[key].name); } // "ALE:KeyBrewNumber"
 };
 
 // One field's value in a generic row: integers (LONG, SHORT, BYTE) as int64,
@@ -103,8 +98,7 @@ bool isBlank(const FieldValue &value);
 
 // One row of a table: one value per field of the definition (memos included) and
 // the revision the store gave it at its last write (0 for a row not yet written).
-struct Row
-{
+struct Row {
     std::vector<FieldValue> values;
     std::int64_t revision = 0;
 

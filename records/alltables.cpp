@@ -6,6 +6,6 @@
 
 std::vector<TableDef> allTableDefinitions()
 {
-    return {BrewsTable::definition(), KitsTable::definition(), ShoppingTable::definition(),
-            WebLinksTable::definition()};
+    return { BrewsTable::definition(), KitsTable::definition(), ShoppingTable::definition(),
+        WebLinksTable::definition() };
 }

@@ -1,6 +1,7 @@
 #include "records/brewstable.h"
 
-namespace {
+namespace
+{
 
 using B = BrewRecord;
 using F = FieldDef;
@@ -8,11 +9,11 @@ using F = FieldDef;
 std::vector<FieldBinding<B>> makeFields()
 {
     FieldDef primer = F::decimalField(QStringLiteral("PRIMERSUGARKG"), 7, 2);
-    primer.rule = {FieldRule::Kind::Range, QStringLiteral("ALE:PrimerSugarKG"), Decimal(0), Decimal(100), {},
-                   QStringLiteral("0 .. 100")};
+    primer.rule = { FieldRule::Kind::Range, QStringLiteral("ALE:PrimerSugarKG"), Decimal(0), Decimal(100), {},
+        QStringLiteral("0 .. 100") };
     FieldDef stock = F::stringField(QStringLiteral("STOCKONHAND"), 25);
-    stock.rule = {FieldRule::Kind::List, QStringLiteral("ALE:StockOnHand"), {}, {}, QStringLiteral("]1[]0["),
-                  QStringLiteral("'Have Stock','Consumed'")};
+    stock.rule = { FieldRule::Kind::List, QStringLiteral("ALE:StockOnHand"), {}, {}, QStringLiteral("]1[]0["),
+        QStringLiteral("'Have Stock','Consumed'") };
 
     return {
         bindField(F::longField(QStringLiteral("RECORDNUMBER")), &B::RECORDNUMBER),
@@ -87,15 +88,14 @@ const std::vector<FieldBinding<BrewRecord>> &BrewsTable::fields()
 
 const TableDef &BrewsTable::definition()
 {
-    static const TableDef def = makeTableDef<BrewRecord>(
-        QStringLiteral("BREWSV3"), QStringLiteral("ALE"), fields(),
+    static const TableDef def = makeTableDef<BrewRecord>(QStringLiteral("BREWSV3"), QStringLiteral("ALE"), fields(),
         {
-            {QStringLiteral("KeyRecord"), {QStringLiteral("RECORDNUMBER")}, true, true, true},
-            {QStringLiteral("KeyBrewNumber"), {QStringLiteral("-BATCHNUMBER")}, true, false, true},
-            {QStringLiteral("ByDateKey"), {QStringLiteral("-DATEDOWN")}},
-            {QStringLiteral("ByBrewKey"), {QStringLiteral("BREWKIT")}},
-            {QStringLiteral("QualityKey"), {QStringLiteral("-OVERALL")}},
-            {QStringLiteral("CostKey"), {QStringLiteral("BREWCOST")}},
+            { QStringLiteral("KeyRecord"), { QStringLiteral("RECORDNUMBER") }, true, true, true },
+            { QStringLiteral("KeyBrewNumber"), { QStringLiteral("-BATCHNUMBER") }, true, false, true },
+            { QStringLiteral("ByDateKey"), { QStringLiteral("-DATEDOWN") } },
+            { QStringLiteral("ByBrewKey"), { QStringLiteral("BREWKIT") } },
+            { QStringLiteral("QualityKey"), { QStringLiteral("-OVERALL") } },
+            { QStringLiteral("CostKey"), { QStringLiteral("BREWCOST") } },
         });
     return def;
 }
@@ -105,22 +105,25 @@ Filter BrewsTable::inStockFilter()
     return Filter::equal(definition().fieldIndex(QStringLiteral("STOCKONHAND")), QStringLiteral("1"));
 }
 
-BrewsTable::BrewsTable(const QString &dataFolder) : RecordTable(definition(), fields(), dataFolder) {}
-
-Expected<BrewsTable::Page> BrewsTable::readPage(Key key, const Bound &from, Direction direction, int limit,
-                                                bool inStockOnly) const
+BrewsTable::BrewsTable(const QString &dataFolder)
+    : RecordTable(definition(), fields(), dataFolder)
 {
-    return readPage(key, from, direction, limit, inStockOnly ? inStockFilter() : Filter{});
+}
+
+Expected<BrewsTable::Page> BrewsTable::readPage(
+    Key key, const Bound &from, Direction direction, int limit, bool inStockOnly) const
+{
+    return readPage(key, from, direction, limit, inStockOnly ? inStockFilter() : Filter {});
 }
 
 Expected<std::int64_t> BrewsTable::count(Key key, bool inStockOnly) const
 {
-    return count(key, inStockOnly ? inStockFilter() : Filter{});
+    return count(key, inStockOnly ? inStockFilter() : Filter {});
 }
 
 Expected<std::optional<BrewRecord>> BrewsTable::fetch(std::int32_t recordNumber)
 {
-    return fetch(Key::KeyRecord, {std::int64_t(recordNumber)});
+    return fetch(Key::KeyRecord, { std::int64_t(recordNumber) });
 }
 
 StoreResult BrewsTable::remove(std::int32_t recordNumber, Prompter &prompter)
@@ -134,7 +137,7 @@ Expected<bool> BrewsTable::batchNumberInUse(int batchNumber, std::int32_t except
 {
     if (batchNumber == 0)
         return false;
-    Expected<std::optional<Row>> row = store().fetch(int(Key::KeyBrewNumber), {std::int64_t(batchNumber)});
+    Expected<std::optional<Row>> row = store().fetch(int(Key::KeyBrewNumber), { std::int64_t(batchNumber) });
     if (!row)
         return row.result();
     if (!row->has_value())

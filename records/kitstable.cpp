@@ -11,13 +11,15 @@ const std::vector<FieldBinding<KitRecord>> &KitsTable::fields()
 
 const TableDef &KitsTable::definition()
 {
-    static const TableDef def = makeTableDef<KitRecord>(
-        QStringLiteral("BRANDS4"), QStringLiteral("BRW"), fields(),
+    static const TableDef def = makeTableDef<KitRecord>(QStringLiteral("BRANDS4"), QStringLiteral("BRW"), fields(),
         {
-            {QStringLiteral("RecordKey"), {QStringLiteral("RECORDNUMBER")}, true, true, true},
-            {QStringLiteral("BrewKey"), {QStringLiteral("NAMEOFBREW")}, true},
+            { QStringLiteral("RecordKey"), { QStringLiteral("RECORDNUMBER") }, true, true, true },
+            { QStringLiteral("BrewKey"), { QStringLiteral("NAMEOFBREW") }, true },
         });
     return def;
 }
 
-KitsTable::KitsTable(const QString &dataFolder) : RecordTable(definition(), fields(), dataFolder) {}
+KitsTable::KitsTable(const QString &dataFolder)
+    : RecordTable(definition(), fields(), dataFolder)
+{
+}

@@ -12,18 +12,16 @@
 #include <map>
 #include <type_traits>
 
-template<class R>
-struct FieldBinding
-{
+template <class R> struct FieldBinding {
     FieldDef def;
     std::function<FieldValue(const R &)> get;
     std::function<void(R &, const FieldValue &)> set;
 };
 
-namespace binding {
+namespace binding
+{
 
-template<class M>
-FieldValue toValue(const M &m)
+template <class M> FieldValue toValue(const M &m)
 {
     if constexpr (std::is_integral_v<M>)
         return static_cast<std::int64_t>(m);
@@ -31,8 +29,7 @@ FieldValue toValue(const M &m)
         return m; // double, Decimal, QString
 }
 
-template<class M>
-void fromValue(const FieldValue &v, M &m)
+template <class M> void fromValue(const FieldValue &v, M &m)
 {
     if constexpr (std::is_integral_v<M>)
         m = static_cast<M>(std::get<std::int64_t>(v));
@@ -42,17 +39,15 @@ void fromValue(const FieldValue &v, M &m)
 
 } // namespace binding
 
-template<class R, class M>
-FieldBinding<R> bindField(FieldDef def, M R::*member)
+template <class R, class M> FieldBinding<R> bindField(FieldDef def, M R::*member)
 {
-    return {std::move(def), [member](const R &r) { return binding::toValue(r.*member); },
-            [member](R &r, const FieldValue &v) { binding::fromValue(v, r.*member); }};
+    return { std::move(def), [member](const R &r) { return binding::toValue(r.*member); },
+        [member](R &r, const FieldValue &v) { binding::fromValue(v, r.*member); } };
 }
 
 // A key in a table's field list: field names without prefix; "-" before a name makes the
 // component descending.
-struct KeySpec
-{
+struct KeySpec {
     QString name;
     QStringList components;
     bool unique = false;
@@ -60,40 +55,38 @@ struct KeySpec
     bool autoNumbered = false;
 };
 
-template<class R>
+template <class R>
 TableDef makeTableDef(const QString &store, const QString &prefix, const std::vector<FieldBinding<R>> &fields,
-                      const std::vector<KeySpec> &keys)
+    const std::vector<KeySpec> &keys)
 {
-    TableDef def{store, prefix, {}, {}};
+    TableDef def { store, prefix, {}, {} };
     for (const FieldBinding<R> &f : fields)
         def.fields.push_back(f.def);
     for (const KeySpec &k : keys) {
-        KeyDef key{k.name, {}, k.unique, k.primary, k.autoNumbered};
+        KeyDef key { k.name, {}, k.unique, k.primary, k.autoNumbered };
         for (QString c : k.components) {
             const bool descending = c.startsWith(QLatin1Char('-'));
             if (descending)
                 c.remove(0, 1);
-            key.components.push_back({def.fieldIndex(c), descending});
+            key.components.push_back({ def.fieldIndex(c), descending });
         }
         def.keys.push_back(key);
     }
     return def;
 }
 
-template<class R>
-struct RecordPage
-{
+template <class R> struct RecordPage {
     std::vector<R> rows;
     bool atEnd = true;
 };
 
 // K is the table's key enumeration, its values in the order of the definition's keys.
-template<class R, class K>
-class RecordTable
+template <class R, class K> class RecordTable
 {
 public:
     RecordTable(const TableDef &def, const std::vector<FieldBinding<R>> &fields, const QString &dataFolder)
-        : m_fields(fields), m_store(def, dataFolder)
+        : m_fields(fields)
+        , m_store(def, dataFolder)
     {
     }
 
@@ -122,8 +115,8 @@ public:
         return record;
     }
 
-    Expected<RecordPage<R>> readPage(K key, const Bound &from, Direction direction, int limit,
-                                     const Filter &filter = {}) const
+    Expected<RecordPage<R>> readPage(
+        K key, const Bound &from, Direction direction, int limit, const Filter &filter = {}) const
     {
         Expected<Page> page = m_store.readPage(int(key), from, direction, limit, filter);
         if (!page)

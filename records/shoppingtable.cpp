@@ -16,13 +16,15 @@ const std::vector<FieldBinding<ShoppingRecord>> &ShoppingTable::fields()
 
 const TableDef &ShoppingTable::definition()
 {
-    static const TableDef def = makeTableDef<ShoppingRecord>(
-        QStringLiteral("SHOPPING"), QStringLiteral("SHO"), fields(),
-        {{QStringLiteral("KeyRecordNumber"), {QStringLiteral("RECORDNUMBER")}, true, true, true}});
+    static const TableDef def = makeTableDef<ShoppingRecord>(QStringLiteral("SHOPPING"), QStringLiteral("SHO"),
+        fields(), { { QStringLiteral("KeyRecordNumber"), { QStringLiteral("RECORDNUMBER") }, true, true, true } });
     return def;
 }
 
-ShoppingTable::ShoppingTable(const QString &dataFolder) : RecordTable(definition(), fields(), dataFolder) {}
+ShoppingTable::ShoppingTable(const QString &dataFolder)
+    : RecordTable(definition(), fields(), dataFolder)
+{
+}
 
 Result ShoppingTable::removeStore(const QString &dataFolder)
 {

@@ -13,14 +13,16 @@ const std::vector<FieldBinding<WebLinkRecord>> &WebLinksTable::fields()
 
 const TableDef &WebLinksTable::definition()
 {
-    static const TableDef def = makeTableDef<WebLinkRecord>(
-        QStringLiteral("W_LINK"), QStringLiteral("WEB"), fields(),
+    static const TableDef def = makeTableDef<WebLinkRecord>(QStringLiteral("W_LINK"), QStringLiteral("WEB"), fields(),
         {
-            {QStringLiteral("KeyRecordNumber"), {QStringLiteral("RECORDNUMBER")}, true, true, true},
-            {QStringLiteral("KeyWeb"), {QStringLiteral("WEBADDRESS")}},
-            {QStringLiteral("KeyName"), {QStringLiteral("NAMECOMMENT")}},
+            { QStringLiteral("KeyRecordNumber"), { QStringLiteral("RECORDNUMBER") }, true, true, true },
+            { QStringLiteral("KeyWeb"), { QStringLiteral("WEBADDRESS") } },
+            { QStringLiteral("KeyName"), { QStringLiteral("NAMECOMMENT") } },
         });
     return def;
 }
 
-WebLinksTable::WebLinksTable(const QString &dataFolder) : RecordTable(definition(), fields(), dataFolder) {}
+WebLinksTable::WebLinksTable(const QString &dataFolder)
+    : RecordTable(definition(), fields(), dataFolder)
+{
+}

@@ -8,7 +8,8 @@
 
 using namespace storetest;
 
-namespace {
+namespace
+{
 
 class StoreFile : public ::testing::Test
 {
@@ -24,10 +25,9 @@ protected:
         const Result r = store.open(prompter);
         EXPECT_FALSE(r.ok()) << what;
         EXPECT_FALSE(store.isOpen()) << what;
-        const Message expected{QStringLiteral("File Error"),
-                               QStringLiteral("File ITEMS could not be opened.  Error: %1.").arg(errorText),
-                               MessageIcon::Error, {}, 1};
-        EXPECT_EQ(prompter.shown(), std::vector<Message>{expected}) << what;
+        const Message expected { QStringLiteral("File Error"),
+            QStringLiteral("File ITEMS could not be opened.  Error: %1.").arg(errorText), MessageIcon::Error, {}, 1 };
+        EXPECT_EQ(prompter.shown(), std::vector<Message> { expected }) << what;
         EXPECT_EQ(fileBytes(path()), before) << what;
         EXPECT_FALSE(QFileInfo::exists(path() + QStringLiteral("-journal"))) << what;
     }
@@ -54,10 +54,11 @@ TEST_F(StoreFile, AMissingStoreIsCreatedEmptyAndKeepsWhatIsWritten)
     }
     RecordStore again(itemsDef(), m_dir.path());
     ASSERT_TRUE(again.open());
-    EXPECT_EQ(numbers(again.readPage(KeyNumber, Bound::edge(), Direction::Forward, 10)->rows), (std::vector<std::int64_t>{1}));
+    EXPECT_EQ(numbers(again.readPage(KeyNumber, Bound::edge(), Direction::Forward, 10)->rows),
+        (std::vector<std::int64_t> { 1 }));
     EXPECT_EQ(sqlInt(path(), "PRAGMA user_version"), RecordStore::kSchemaVersion);
     // Nothing of the making of the store is left behind.
-    EXPECT_EQ(QDir(m_dir.path()).entryList({QStringLiteral("*.new-*")}, QDir::Files), QStringList());
+    EXPECT_EQ(QDir(m_dir.path()).entryList({ QStringLiteral("*.new-*") }, QDir::Files), QStringList());
 }
 
 TEST_F(StoreFile, AFileThatIsNotAStoreIsRefusedAndLeftUntouched)
@@ -90,9 +91,10 @@ TEST_F(StoreFile, ATruncatedStoreIsRefusedAndLeftUntouched)
         RecordStore store(itemsDef(), m_dir.path());
         ASSERT_TRUE(store.open());
     }
-    sql(path(), "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300)"
-                " INSERT INTO ITEMS (NUMBER, BATCH, NAME, SCORE, NOTE) SELECT i, i, 'name ' || i, i % 50,"
-                " printf('%.40c', 'n') FROM n");
+    sql(path(),
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300)"
+        " INSERT INTO ITEMS (NUMBER, BATCH, NAME, SCORE, NOTE) SELECT i, i, 'name ' || i, i % 50,"
+        " printf('%.40c', 'n') FROM n");
     const QByteArray whole = fileBytes(path());
     ASSERT_GT(whole.size(), 8 * 4096);
     writeFile(path(), whole.left(whole.size() / 2));
@@ -125,12 +127,12 @@ TEST_F(StoreFile, AnOlderStoreIsUpgradedAfterACopyIsKept)
     EXPECT_EQ(sqlInt(path(), "PRAGMA user_version"), 1);
     Expected<Page> all = store.readPage(KeyNumber, Bound::edge(), Direction::Forward, 10);
     ASSERT_TRUE(all.ok());
-    EXPECT_EQ(numbers(all->rows), (std::vector<std::int64_t>{1, 2, 3}));
+    EXPECT_EQ(numbers(all->rows), (std::vector<std::int64_t> { 1, 2, 3 }));
     EXPECT_EQ(all->rows[0].values[NOTE], FieldValue(QStringLiteral("first")));
     EXPECT_EQ(all->rows[1].values[PRICE], FieldValue(dec("2.50")));
     // The keys exist now and the rows can be changed.
     EXPECT_EQ(numbers(store.readPage(KeyBatch, Bound::edge(), Direction::Forward, 10)->rows),
-              (std::vector<std::int64_t>{2, 1}));
+        (std::vector<std::int64_t> { 2, 1 }));
     Row first = all->rows[0];
     first.values[NAME] = QStringLiteral("changed");
     EXPECT_TRUE(store.update(first, m_prompter).ok());
@@ -147,7 +149,8 @@ TEST_F(StoreFile, AnUpgradeThatCannotBeDoneLosesNothing)
     RecordStore store(itemsDef(), m_dir.path());
     const Result r = store.open();
     EXPECT_FALSE(r.ok());
-    EXPECT_TRUE(r.message().startsWith(QStringLiteral("the store could not be upgraded ("))) << r.message().toStdString();
+    EXPECT_TRUE(r.message().startsWith(QStringLiteral("the store could not be upgraded (")))
+        << r.message().toStdString();
     EXPECT_EQ(sqlInt(path(), "PRAGMA user_version"), 0);
     EXPECT_EQ(sqlInt(path(), "SELECT COUNT(*) FROM ITEMS"), 3);
     EXPECT_TRUE(QFileInfo::exists(QDir(m_dir.path()).filePath(QStringLiteral("ITEMS.v0.sqlite"))));
@@ -162,7 +165,8 @@ TEST_F(StoreFile, RemovingTheStoreWaitsForEveryHandleToClose)
     ASSERT_TRUE(store.insert(row = item(0, 0, QStringLiteral("b"), 1), m_prompter).ok());
 
     const Result refused = RecordStore::removeStore(itemsDef(), m_dir.path());
-    EXPECT_EQ(refused.message(), QStringLiteral("File ITEMS could not be removed.  Error: it is open in another window."));
+    EXPECT_EQ(
+        refused.message(), QStringLiteral("File ITEMS could not be removed.  Error: it is open in another window."));
     EXPECT_TRUE(QFileInfo::exists(path()));
 
     store.close();
@@ -192,7 +196,7 @@ TEST_F(StoreFile, ABackupIsAStoreOfItsOwn)
     RecordStore copy(itemsDef(), elsewhere.path());
     ASSERT_TRUE(copy.open());
     EXPECT_EQ(numbers(copy.readPage(KeyBatch, Bound::edge(), Direction::Forward, 10)->rows),
-              (std::vector<std::int64_t>{3, 2, 1}));
+        (std::vector<std::int64_t> { 3, 2, 1 }));
 
     const Result bad = store.backupTo(QStringLiteral("/nonexistent-folder/ITEMS.sqlite"));
     EXPECT_FALSE(bad.ok());

@@ -10,7 +10,8 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-namespace storetest {
+namespace storetest
+{
 
 // ITEMS, prefix ITM: NUMBER (primary, auto-numbered), BATCH (unique, descending,
 // auto-numbered), NAME (text, A to Z), SCORE (descending), PRICE (decimal), FLAG ("1"/"0"),
@@ -24,29 +25,29 @@ inline TableDef itemsDef()
     def.store = QStringLiteral("ITEMS");
     def.prefix = QStringLiteral("ITM");
     FieldDef flag = FieldDef::stringField(QStringLiteral("FLAG"), 5);
-    flag.rule = {FieldRule::Kind::List, QStringLiteral("ITM:Flag"), {}, {}, QStringLiteral("]1[]0["),
-                 QStringLiteral("'Yes','No'")};
+    flag.rule = { FieldRule::Kind::List, QStringLiteral("ITM:Flag"), {}, {}, QStringLiteral("]1[]0["),
+        QStringLiteral("'Yes','No'") };
     FieldDef qty = FieldDef::decimalField(QStringLiteral("QTY"), 5, 2);
-    qty.rule = {FieldRule::Kind::Range, QStringLiteral("ITM:Qty"), Decimal(0), Decimal(100), {},
-                QStringLiteral("0 .. 100")};
-    def.fields = {FieldDef::longField(QStringLiteral("NUMBER")),  FieldDef::shortField(QStringLiteral("BATCH")),
-                  FieldDef::stringField(QStringLiteral("NAME"), 10), FieldDef::shortField(QStringLiteral("SCORE")),
-                  FieldDef::decimalField(QStringLiteral("PRICE"), 7, 2), flag, qty,
-                  FieldDef::memoField(QStringLiteral("NOTE"), 50)};
-    def.keys = {{QStringLiteral("KeyNumber"), {{NUMBER, false}}, true, true, true},
-                {QStringLiteral("KeyBatch"), {{BATCH, true}}, true, false, true},
-                {QStringLiteral("ByName"), {{NAME, false}}, false, false, false},
-                {QStringLiteral("ByScore"), {{SCORE, true}}, false, false, false},
-                {QStringLiteral("ByPrice"), {{PRICE, false}}, false, false, false}};
+    qty.rule = { FieldRule::Kind::Range, QStringLiteral("ITM:Qty"), Decimal(0), Decimal(100), {},
+        QStringLiteral("0 .. 100") };
+    def.fields = { FieldDef::longField(QStringLiteral("NUMBER")), FieldDef::shortField(QStringLiteral("BATCH")),
+        FieldDef::stringField(QStringLiteral("NAME"), 10), FieldDef::shortField(QStringLiteral("SCORE")),
+        FieldDef::decimalField(QStringLiteral("PRICE"), 7, 2), flag, qty,
+        FieldDef::memoField(QStringLiteral("NOTE"), 50) };
+    def.keys = { { QStringLiteral("KeyNumber"), { { NUMBER, false } }, true, true, true },
+        { QStringLiteral("KeyBatch"), { { BATCH, true } }, true, false, true },
+        { QStringLiteral("ByName"), { { NAME, false } }, false, false, false },
+        { QStringLiteral("ByScore"), { { SCORE, true } }, false, false, false },
+        { QStringLiteral("ByPrice"), { { PRICE, false } }, false, false, false } };
     return def;
 }
 
 inline Decimal dec(const char *text) { return *Decimal::parse(QString::fromLatin1(text)); }
 
 inline Row item(std::int64_t number, std::int64_t batch, const QString &name, std::int64_t score,
-                const char *price = "0", const QString &flag = QStringLiteral("1"))
+    const char *price = "0", const QString &flag = QStringLiteral("1"))
 {
-    return Row{{number, batch, name, score, dec(price), flag, Decimal(1), QString()}, 0};
+    return Row { { number, batch, name, score, dec(price), flag, Decimal(1), QString() }, 0 };
 }
 
 inline std::int64_t num(const Row &row) { return std::get<std::int64_t>(row.values[NUMBER]); }
@@ -114,9 +115,9 @@ inline std::int64_t sqlInt(const QString &path, const char *text)
 
 // The store as an earlier version of the program wrote it: the fields, no revisions.
 inline const char *kVersion0 = "CREATE TABLE ITEMS (NUMBER INTEGER, BATCH INTEGER, NAME VARCHAR(10), SCORE INTEGER,"
-                        " PRICE DECIMAL(7,2), FLAG VARCHAR(5), QTY DECIMAL(5,2), NOTE TEXT);"
-                        "INSERT INTO ITEMS VALUES (1, 1, 'one', 10, 1.5, '1', 1, 'first');"
-                        "INSERT INTO ITEMS VALUES (2, 2, 'two', 20, 2.5, '0', 1, '');"
-                        "INSERT INTO ITEMS VALUES (3, 0, 'three', 0, 0, '1', 1, 'third');";
+                               " PRICE DECIMAL(7,2), FLAG VARCHAR(5), QTY DECIMAL(5,2), NOTE TEXT);"
+                               "INSERT INTO ITEMS VALUES (1, 1, 'one', 10, 1.5, '1', 1, 'first');"
+                               "INSERT INTO ITEMS VALUES (2, 2, 'two', 20, 2.5, '0', 1, '');"
+                               "INSERT INTO ITEMS VALUES (3, 0, 'three', 0, 0, '1', 1, 'third');";
 
 } // namespace storetest

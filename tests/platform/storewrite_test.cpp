@@ -5,11 +5,12 @@
 
 using namespace storetest;
 
-namespace {
+namespace
+{
 
 Message info(const char *caption, const QString &text)
 {
-    return {QString::fromLatin1(caption), text, MessageIcon::Information, {}, 1};
+    return { QString::fromLatin1(caption), text, MessageIcon::Information, {}, 1 };
 }
 
 class StoreWrite : public ::testing::Test
@@ -19,13 +20,13 @@ protected:
 
     Row stored(std::int64_t number)
     {
-        Expected<std::optional<Row>> r = m_store.fetch(KeyNumber, {number});
+        Expected<std::optional<Row>> r = m_store.fetch(KeyNumber, { number });
         EXPECT_TRUE(r.ok() && r->has_value()) << number;
-        return r.ok() && r->has_value() ? **r : Row{};
+        return r.ok() && r->has_value() ? **r : Row {};
     }
 
     QTemporaryDir m_dir;
-    RecordStore m_store{itemsDef(), m_dir.path()};
+    RecordStore m_store { itemsDef(), m_dir.path() };
     ScriptedPrompter m_prompter;
 };
 
@@ -33,32 +34,40 @@ TEST_F(StoreWrite, FieldChecksStopAtTheFirstFailingFieldAndWriteNothing)
 {
     const QString flagList = QStringLiteral("The value of ITM:Flag must be in the list : 'Yes','No'.");
     const Message qtyRange = info("Range Error", QStringLiteral("The value of ITM:Qty must be in range 0 .. 100."));
-    struct Case { const char *what; std::function<void(Row &)> change; std::optional<Message> refusal; };
+    struct Case {
+        const char *what;
+        std::function<void(Row &)> change;
+        std::optional<Message> refusal;
+    };
     const Case cases[] = {
-        {"qty 100.00", [](Row &r) { r.values[QTY] = dec("100.00"); }, {}},
-        {"qty 0", [](Row &r) { r.values[QTY] = Decimal(0); }, {}},
-        {"qty rounds to 100.00", [](Row &r) { r.values[QTY] = dec("100.004"); }, {}},
-        {"qty 100.01", [](Row &r) { r.values[QTY] = dec("100.01"); }, qtyRange},
-        {"qty -0.01", [](Row &r) { r.values[QTY] = dec("-0.01"); }, qtyRange},
-        {"flag 0", [](Row &r) { r.values[FLAG] = QStringLiteral("0"); }, {}},
-        {"flag 1 and spaces", [](Row &r) { r.values[FLAG] = QStringLiteral("1    "); }, {}},
-        {"flag blank", [](Row &r) { r.values[FLAG] = QString(); }, info("Value Error", flagList)},
-        {"flag 2", [](Row &r) { r.values[FLAG] = QStringLiteral("2"); }, info("Value Error", flagList)},
-        {"flag 10", [](Row &r) { r.values[FLAG] = QStringLiteral("10"); }, info("Value Error", flagList)},
-        {"flag spanning two entries", [](Row &r) { r.values[FLAG] = QStringLiteral("1[]0"); }, info("Value Error", flagList)},
-        {"field order: flag before qty", [](Row &r) { r.values[FLAG] = QStringLiteral("2"); r.values[QTY] = Decimal(200); },
-         info("Value Error", flagList)},
-        {"text wider than its field",
-         [](Row &r) { r.values[NAME] = QStringLiteral("12345678901"); },
-         info("Value Error", QStringLiteral("The value of ITM:NAME must be at most 10 characters long."))},
-        {"memo over capacity", [](Row &r) { r.values[NOTE] = QString(51, QLatin1Char('x')); },
-         info("Value Error", QStringLiteral("The value of ITM:NOTE must be at most 50 characters long."))},
-        {"short out of range", [](Row &r) { r.values[SCORE] = std::int64_t(40000); },
-         info("Range Error", QStringLiteral("The value of ITM:SCORE must be in range -32768 .. 32767."))},
-        {"decimal out of range", [](Row &r) { r.values[PRICE] = Decimal(100000); },
-         info("Range Error", QStringLiteral("The value of ITM:PRICE must be in range -99999.99 .. 99999.99."))},
-        {"number given as text", [](Row &r) { r.values[SCORE] = QStringLiteral("many"); },
-         info("Value Error", QStringLiteral("The value of ITM:SCORE must be a number."))},
+        { "qty 100.00", [](Row &r) { r.values[QTY] = dec("100.00"); }, {} },
+        { "qty 0", [](Row &r) { r.values[QTY] = Decimal(0); }, {} },
+        { "qty rounds to 100.00", [](Row &r) { r.values[QTY] = dec("100.004"); }, {} },
+        { "qty 100.01", [](Row &r) { r.values[QTY] = dec("100.01"); }, qtyRange },
+        { "qty -0.01", [](Row &r) { r.values[QTY] = dec("-0.01"); }, qtyRange },
+        { "flag 0", [](Row &r) { r.values[FLAG] = QStringLiteral("0"); }, {} },
+        { "flag 1 and spaces", [](Row &r) { r.values[FLAG] = QStringLiteral("1    "); }, {} },
+        { "flag blank", [](Row &r) { r.values[FLAG] = QString(); }, info("Value Error", flagList) },
+        { "flag 2", [](Row &r) { r.values[FLAG] = QStringLiteral("2"); }, info("Value Error", flagList) },
+        { "flag 10", [](Row &r) { r.values[FLAG] = QStringLiteral("10"); }, info("Value Error", flagList) },
+        { "flag spanning two entries", [](Row &r) { r.values[FLAG] = QStringLiteral("1[]0"); },
+            info("Value Error", flagList) },
+        { "field order: flag before qty",
+            [](Row &r) {
+                r.values[FLAG] = QStringLiteral("2");
+                r.values[QTY] = Decimal(200);
+            },
+            info("Value Error", flagList) },
+        { "text wider than its field", [](Row &r) { r.values[NAME] = QStringLiteral("12345678901"); },
+            info("Value Error", QStringLiteral("The value of ITM:NAME must be at most 10 characters long.")) },
+        { "memo over capacity", [](Row &r) { r.values[NOTE] = QString(51, QLatin1Char('x')); },
+            info("Value Error", QStringLiteral("The value of ITM:NOTE must be at most 50 characters long.")) },
+        { "short out of range", [](Row &r) { r.values[SCORE] = std::int64_t(40000); },
+            info("Range Error", QStringLiteral("The value of ITM:SCORE must be in range -32768 .. 32767.")) },
+        { "decimal out of range", [](Row &r) { r.values[PRICE] = Decimal(100000); },
+            info("Range Error", QStringLiteral("The value of ITM:PRICE must be in range -99999.99 .. 99999.99.")) },
+        { "number given as text", [](Row &r) { r.values[SCORE] = QStringLiteral("many"); },
+            info("Value Error", QStringLiteral("The value of ITM:SCORE must be a number.")) },
     };
     std::int64_t next = 1;
     for (const Case &c : cases) {
@@ -74,7 +83,7 @@ TEST_F(StoreWrite, FieldChecksStopAtTheFirstFailingFieldAndWriteNothing)
             continue;
         }
         EXPECT_EQ(r.status, StoreStatus::Invalid) << c.what;
-        EXPECT_EQ(m_prompter.shown(), std::vector<Message>{*c.refusal}) << c.what;
+        EXPECT_EQ(m_prompter.shown(), std::vector<Message> { *c.refusal }) << c.what;
         EXPECT_EQ(*m_store.countAll(), before) << c.what;
         // An update is checked the same way and leaves the stored row as it was.
         Row first = stored(1);
@@ -103,14 +112,15 @@ TEST_F(StoreWrite, TextIsStoredWithoutTrailingSpacesAndDecimalsReadBackExactly)
 
 TEST_F(StoreWrite, UniqueKeysBindNonZeroValuesOnly)
 {
-    Row a = item(1, 0, QStringLiteral("a"), 1), b = item(2, 0, QStringLiteral("b"), 1), c = item(3, 12, QStringLiteral("c"), 1);
+    Row a = item(1, 0, QStringLiteral("a"), 1), b = item(2, 0, QStringLiteral("b"), 1),
+        c = item(3, 12, QStringLiteral("c"), 1);
     ASSERT_TRUE(m_store.insert(a, m_prompter).ok());
     ASSERT_TRUE(m_store.insert(b, m_prompter).ok()) << "two rows with batch 0";
     ASSERT_TRUE(m_store.insert(c, m_prompter).ok());
 
-    const Message addBatch{QStringLiteral("Duplicate Key Error"),
-                           QStringLiteral("Adding this record creates a duplicate entry for the key: ITM:KeyBatch"),
-                           MessageIcon::Warning, {}, 1};
+    const Message addBatch { QStringLiteral("Duplicate Key Error"),
+        QStringLiteral("Adding this record creates a duplicate entry for the key: ITM:KeyBatch"), MessageIcon::Warning,
+        {}, 1 };
     Row d = item(4, 12, QStringLiteral("d"), 1);
     EXPECT_EQ(m_store.insert(d, m_prompter).status, StoreStatus::Duplicate);
     Row e = item(3, 0, QStringLiteral("e"), 1);
@@ -123,11 +133,13 @@ TEST_F(StoreWrite, UniqueKeysBindNonZeroValuesOnly)
 
     const std::vector<Message> expected = {
         addBatch,
-        {QStringLiteral("Duplicate Key Error"),
-         QStringLiteral("Adding this record creates a duplicate entry for the key: ITM:KeyNumber"), MessageIcon::Warning, {}, 1},
-        {QStringLiteral("Record was not updated"),
-         QStringLiteral("An error (Duplicate key ITM:KeyBatch) was experienced when making changes to the ITEMS file."),
-         MessageIcon::Warning, {}, 1},
+        { QStringLiteral("Duplicate Key Error"),
+            QStringLiteral("Adding this record creates a duplicate entry for the key: ITM:KeyNumber"),
+            MessageIcon::Warning, {}, 1 },
+        { QStringLiteral("Record was not updated"),
+            QStringLiteral(
+                "An error (Duplicate key ITM:KeyBatch) was experienced when making changes to the ITEMS file."),
+            MessageIcon::Warning, {}, 1 },
         addBatch,
     };
     EXPECT_EQ(m_prompter.shown(), expected);
@@ -143,15 +155,15 @@ TEST_F(StoreWrite, AnUpdateOfARowChangedThroughAnotherHandleIsRefused)
     ASSERT_TRUE(m_store.insert(row, m_prompter).ok());
 
     Row mine = stored(1);
-    Row theirs = **other.fetch(KeyNumber, {std::int64_t(1)});
+    Row theirs = **other.fetch(KeyNumber, { std::int64_t(1) });
     theirs.values[NAME] = QStringLiteral("theirs");
     ASSERT_TRUE(other.update(theirs, m_prompter).ok());
     mine.values[NAME] = QStringLiteral("mine");
     const StoreResult r = m_store.update(mine, m_prompter);
     EXPECT_EQ(r.status, StoreStatus::Changed);
-    EXPECT_EQ(m_prompter.shown(), (std::vector<Message>{{QStringLiteral("Record Was Not Updated"),
-                                                        QStringLiteral("This record was changed by another station."),
-                                                        MessageIcon::Error, {}, 1}}));
+    EXPECT_EQ(m_prompter.shown(),
+        (std::vector<Message> { { QStringLiteral("Record Was Not Updated"),
+            QStringLiteral("This record was changed by another station."), MessageIcon::Error, {}, 1 } }));
     EXPECT_EQ(stored(1).values[NAME], FieldValue(QStringLiteral("theirs")));
 
     // Read again, the change goes through, and each write raises the revision.
@@ -167,7 +179,7 @@ TEST_F(StoreWrite, ARowThatReplacesADeletedOneIsNotTakenForIt)
 {
     RecordStore other(itemsDef(), m_dir.path());
     ASSERT_TRUE(other.open());
-    for (std::int64_t n : {1, 2}) {
+    for (std::int64_t n : { 1, 2 }) {
         Row r = item(n, n, QStringLiteral("x"), 1);
         ASSERT_TRUE(m_store.insert(r, m_prompter).ok());
     }
@@ -191,13 +203,13 @@ TEST_F(StoreWrite, NumberingTakesTheHighestPlusOneOfEachAutoNumberedKey)
         return std::pair(num(seed), std::get<std::int64_t>(seed.values[BATCH]));
     };
     const Row blank = Row::blank(itemsDef());
-    EXPECT_EQ(reserve(blank), (Pair{1, 1})) << "first row of an empty table";
+    EXPECT_EQ(reserve(blank), (Pair { 1, 1 })) << "first row of an empty table";
     Row high = item(10, 20, QStringLiteral("h"), 1);
     ASSERT_TRUE(m_store.insert(high, m_prompter).ok());
-    EXPECT_EQ(reserve(blank), (Pair{11, 21}));
+    EXPECT_EQ(reserve(blank), (Pair { 11, 21 }));
     ASSERT_TRUE(m_store.remove(stored(11), m_prompter).ok());
     ASSERT_TRUE(m_store.remove(stored(10), m_prompter).ok());
-    EXPECT_EQ(reserve(blank), (Pair{2, 2})) << "numbers of deleted highest rows reused";
+    EXPECT_EQ(reserve(blank), (Pair { 2, 2 })) << "numbers of deleted highest rows reused";
 
     // A copy keeps every other field, memo included.
     Row copy = item(1, 1, QStringLiteral("copied"), 33, "4.50");
@@ -231,12 +243,12 @@ TEST_F(StoreWrite, NumberingRetriesThreeTimesThenAsks)
     m_prompter.answer(1); // Yes: try again
     Row seed = Row::blank(itemsDef());
     ASSERT_TRUE(m_store.reserve(seed, m_prompter).ok());
-    EXPECT_EQ(attempts, (std::vector<int>{1, 2, 3, 1, 2}));
+    EXPECT_EQ(attempts, (std::vector<int> { 1, 2, 3, 1, 2 }));
     EXPECT_EQ(num(seed), 5);
-    const Message question{QStringLiteral("Auto Increment Error"),
-                           kNumberingQuestion.arg(QStringLiteral("ITM:KeyNumber"), QStringLiteral("Duplicate key ITM:KeyNumber")),
-                           MessageIcon::Question, QStringLiteral("&Yes|&No"), 1};
-    EXPECT_EQ(m_prompter.shown(), std::vector<Message>{question});
+    const Message question { QStringLiteral("Auto Increment Error"),
+        kNumberingQuestion.arg(QStringLiteral("ITM:KeyNumber"), QStringLiteral("Duplicate key ITM:KeyNumber")),
+        MessageIcon::Question, QStringLiteral("&Yes|&No"), 1 };
+    EXPECT_EQ(m_prompter.shown(), std::vector<Message> { question });
 
     // No abandons the new row.
     clashes = 3;
@@ -245,8 +257,8 @@ TEST_F(StoreWrite, NumberingRetriesThreeTimesThenAsks)
     m_prompter.answer(2);
     Row abandoned = Row::blank(itemsDef());
     EXPECT_EQ(m_store.reserve(abandoned, m_prompter).status, StoreStatus::Abandoned);
-    EXPECT_EQ(attempts, (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(m_prompter.shown(), std::vector<Message>{question});
+    EXPECT_EQ(attempts, (std::vector<int> { 1, 2, 3 }));
+    EXPECT_EQ(m_prompter.shown(), std::vector<Message> { question });
     EXPECT_EQ(*m_store.countAll(), 8) << "five kept rows and three taken by the other writer";
 }
 
@@ -258,10 +270,10 @@ TEST_F(StoreWrite, NumberingAsksWhenTheFieldHoldsNoHigherNumber)
     Row seed = Row::blank(itemsDef());
     EXPECT_EQ(m_store.reserve(seed, m_prompter).status, StoreStatus::Abandoned);
     EXPECT_EQ(m_prompter.shown(),
-              (std::vector<Message>{{QStringLiteral("Auto Increment Error"),
-                                     kNumberingQuestion.arg(QStringLiteral("ITM:KeyBatch"),
-                                                            QStringLiteral("ITM:BATCH holds no number above 32767")),
-                                     MessageIcon::Question, QStringLiteral("&Yes|&No"), 1}}));
+        (std::vector<Message> { { QStringLiteral("Auto Increment Error"),
+            kNumberingQuestion.arg(
+                QStringLiteral("ITM:KeyBatch"), QStringLiteral("ITM:BATCH holds no number above 32767")),
+            MessageIcon::Question, QStringLiteral("&Yes|&No"), 1 } }));
     EXPECT_EQ(*m_store.countAll(), 1);
 }
 
@@ -292,7 +304,8 @@ TEST_F(StoreWrite, HandlesOnTwoThreadsNumberRowsWithoutClashing)
     ASSERT_EQ(all->rows.size(), std::size_t(2 * kEach));
     for (int i = 0; i < 2 * kEach; ++i) {
         EXPECT_EQ(num(all->rows[i]), i + 1);
-        EXPECT_EQ(std::get<std::int64_t>(all->rows[i].values[BATCH]), i + 1) << "batch numbers as dense as record numbers";
+        EXPECT_EQ(std::get<std::int64_t>(all->rows[i].values[BATCH]), i + 1)
+            << "batch numbers as dense as record numbers";
     }
 }
 
@@ -303,9 +316,9 @@ TEST_F(StoreWrite, DeletingARowThatIsGoneSaysSo)
     ASSERT_TRUE(m_store.remove(row, m_prompter).ok());
     EXPECT_EQ(*m_store.countAll(), 0);
     EXPECT_EQ(m_store.remove(row, m_prompter).status, StoreStatus::Changed);
-    EXPECT_EQ(m_prompter.shown(), (std::vector<Message>{{QStringLiteral("Record Was Not Deleted"),
-                                                        QStringLiteral("This record was changed by another station."),
-                                                        MessageIcon::Error, {}, 1}}));
+    EXPECT_EQ(m_prompter.shown(),
+        (std::vector<Message> { { QStringLiteral("Record Was Not Deleted"),
+            QStringLiteral("This record was changed by another station."), MessageIcon::Error, {}, 1 } }));
 }
 
 } // namespace

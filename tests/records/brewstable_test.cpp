@@ -3,7 +3,8 @@
 
 using namespace tabletest;
 
-namespace {
+namespace
+{
 
 class Brews : public ::testing::Test
 {
@@ -36,11 +37,11 @@ protected:
     {
         Expected<std::optional<BrewRecord>> b = m_brews.fetch(recordNumber);
         EXPECT_TRUE(b.ok() && b->has_value()) << recordNumber;
-        return b.ok() && b->has_value() ? **b : BrewRecord{};
+        return b.ok() && b->has_value() ? **b : BrewRecord {};
     }
 
     QTemporaryDir m_dir;
-    BrewsTable m_brews{m_dir.path()};
+    BrewsTable m_brews { m_dir.path() };
     ScriptedPrompter m_prompter;
 };
 
@@ -173,25 +174,34 @@ TEST_F(Brews, BatchNumberZeroMayRepeatTwelveMayNot)
     EXPECT_EQ(fetched(b.RECORDNUMBER), b);
 
     EXPECT_EQ(m_prompter.shown(),
-              (std::vector<Message>{dupOnAdd("ALE:KeyBrewNumber"),
-                                    {QStringLiteral("Record was not updated"),
-                                     QStringLiteral("An error (Duplicate key ALE:KeyBrewNumber) was experienced when "
-                                                    "making changes to the BREWSV3 file."),
-                                     MessageIcon::Warning, {}, 1}}));
+        (std::vector<Message> { dupOnAdd("ALE:KeyBrewNumber"),
+            { QStringLiteral("Record was not updated"),
+                QStringLiteral("An error (Duplicate key ALE:KeyBrewNumber) was experienced when "
+                               "making changes to the BREWSV3 file."),
+                MessageIcon::Warning, {}, 1 } }));
 }
 
 TEST_F(Brews, WriteRulesForPrimingSugarAndStock)
 {
-    const Message range{QStringLiteral("Range Error"),
-                        QStringLiteral("The value of ALE:PrimerSugarKG must be in range 0 .. 100."),
-                        MessageIcon::Information, {}, 1};
-    const Message list{QStringLiteral("Value Error"),
-                       QStringLiteral("The value of ALE:StockOnHand must be in the list : 'Have Stock','Consumed'."),
-                       MessageIcon::Information, {}, 1};
-    struct Case { const char *primer; const char *stock; std::optional<Message> refusal; };
+    const Message range { QStringLiteral("Range Error"),
+        QStringLiteral("The value of ALE:PrimerSugarKG must be in range 0 .. 100."), MessageIcon::Information, {}, 1 };
+    const Message list { QStringLiteral("Value Error"),
+        QStringLiteral("The value of ALE:StockOnHand must be in the list : 'Have Stock','Consumed'."),
+        MessageIcon::Information, {}, 1 };
+    struct Case {
+        const char *primer;
+        const char *stock;
+        std::optional<Message> refusal;
+    };
     const Case cases[] = {
-        {"100.00", "1", {}}, {"0", "0", {}},   {"100.01", "1", range}, {"-0.01", "1", range},
-        {"1", "", list},     {"1", "2", list}, {"1", "10", list},      {"-0.01", "2", range},
+        { "100.00", "1", {} },
+        { "0", "0", {} },
+        { "100.01", "1", range },
+        { "-0.01", "1", range },
+        { "1", "", list },
+        { "1", "2", list },
+        { "1", "10", list },
+        { "-0.01", "2", range },
     };
     const BrewRecord stored = add(brew(1));
     for (const Case &c : cases) {
@@ -207,20 +217,27 @@ TEST_F(Brews, WriteRulesForPrimingSugarAndStock)
             continue;
         }
         EXPECT_EQ(r.status, StoreStatus::Invalid) << what;
-        EXPECT_EQ(m_prompter.shown(), std::vector<Message>{*c.refusal}) << what;
+        EXPECT_EQ(m_prompter.shown(), std::vector<Message> { *c.refusal }) << what;
         EXPECT_EQ(m_brews.validate(b), c.refusal) << what;
     }
 }
 
 TEST_F(Brews, TheBrowseReadsEachKeyWithAndWithoutTheStockFilter)
 {
-    struct B { std::int16_t batch; const char *kit; date::Day down; std::int16_t overall; const char *cost; const char *stock; };
+    struct B {
+        std::int16_t batch;
+        const char *kit;
+        date::Day down;
+        std::int16_t overall;
+        const char *cost;
+        const char *stock;
+    };
     const B rows[] = {
-        {5, "Pale Ale", 80000, 40, "20.00", "1"}, // 1
-        {0, "", 0, 0, "0", "1"},                 // 2: in no key but record order
-        {9, "pale ale", 80500, 45, "15.50", "0"}, // 3
-        {2, "Bitter", 80500, 0, "20.00", "1"},    // 4
-        {7, "stout", 79000, 45, "0", "1"},        // 5
+        { 5, "Pale Ale", 80000, 40, "20.00", "1" }, // 1
+        { 0, "", 0, 0, "0", "1" }, // 2: in no key but record order
+        { 9, "pale ale", 80500, 45, "15.50", "0" }, // 3
+        { 2, "Bitter", 80500, 0, "20.00", "1" }, // 4
+        { 7, "stout", 79000, 45, "0", "1" }, // 5
     };
     for (const B &r : rows) {
         BrewRecord b = brew(r.batch, r.kit, r.overall);
@@ -230,17 +247,21 @@ TEST_F(Brews, TheBrowseReadsEachKeyWithAndWithoutTheStockFilter)
         add(b);
     }
     using N = std::vector<std::int64_t>;
-    struct Case { BrewKey key; N all; N inStock; };
+    struct Case {
+        BrewKey key;
+        N all;
+        N inStock;
+    };
     const Case cases[] = {
-        {BrewKey::KeyRecord, {1, 2, 3, 4, 5}, {1, 2, 4, 5}},
-        {BrewKey::KeyBrewNumber, {3, 5, 1, 4}, {5, 1, 4}},
-        {BrewKey::ByDateKey, {4, 3, 1, 5}, {4, 1, 5}},   // latest first; same day: later record first
-        {BrewKey::ByBrewKey, {4, 1, 3, 5}, {4, 1, 5}},   // case ignored: "Pale Ale" and "pale ale" tie
-        {BrewKey::QualityKey, {5, 3, 1}, {5, 1}},
-        {BrewKey::CostKey, {3, 1, 4}, {1, 4}},
+        { BrewKey::KeyRecord, { 1, 2, 3, 4, 5 }, { 1, 2, 4, 5 } },
+        { BrewKey::KeyBrewNumber, { 3, 5, 1, 4 }, { 5, 1, 4 } },
+        { BrewKey::ByDateKey, { 4, 3, 1, 5 }, { 4, 1, 5 } }, // latest first; same day: later record first
+        { BrewKey::ByBrewKey, { 4, 1, 3, 5 }, { 4, 1, 5 } }, // case ignored: "Pale Ale" and "pale ale" tie
+        { BrewKey::QualityKey, { 5, 3, 1 }, { 5, 1 } },
+        { BrewKey::CostKey, { 3, 1, 4 }, { 1, 4 } },
     };
     for (const Case &c : cases) {
-        for (bool inStock : {false, true}) {
+        for (bool inStock : { false, true }) {
             Expected<BrewsTable::Page> page = m_brews.readPage(c.key, Bound::edge(), Direction::Forward, 30, inStock);
             ASSERT_TRUE(page.ok()) << page.message().toStdString();
             EXPECT_EQ(recordNumbers(page->rows), inStock ? c.inStock : c.all) << int(c.key) << " " << inStock;
@@ -248,9 +269,9 @@ TEST_F(Brews, TheBrowseReadsEachKeyWithAndWithoutTheStockFilter)
         }
     }
     // The locator: the first kit at or after the typed text, case ignored.
-    Expected<BrewsTable::Page> located =
-        m_brews.readPage(BrewKey::ByBrewKey, Bound::atOrAfter({QStringLiteral("PALE")}), Direction::Forward, 30, false);
-    EXPECT_EQ(recordNumbers(located->rows), (N{1, 3, 5}));
+    Expected<BrewsTable::Page> located = m_brews.readPage(
+        BrewKey::ByBrewKey, Bound::atOrAfter({ QStringLiteral("PALE") }), Direction::Forward, 30, false);
+    EXPECT_EQ(recordNumbers(located->rows), (N { 1, 3, 5 }));
     // The in-stock filter as the browse writes it.
     Expected<Filter> parsed = Filter::parse(BrewsTable::definition(), QStringLiteral("(ALE:StockOnHand = 1)"));
     ASSERT_TRUE(parsed.ok());
@@ -269,9 +290,9 @@ TEST_F(Brews, TwoWindowsChangingOneBrew)
     ASSERT_TRUE(m_brews.update(mine, m_prompter).ok());
     ScriptedPrompter secondPrompter;
     EXPECT_EQ(second.update(theirs, secondPrompter).status, StoreStatus::Changed);
-    EXPECT_EQ(secondPrompter.shown(), (std::vector<Message>{{QStringLiteral("Record Was Not Updated"),
-                                                             QStringLiteral("This record was changed by another station."),
-                                                             MessageIcon::Error, {}, 1}}));
+    EXPECT_EQ(secondPrompter.shown(),
+        (std::vector<Message> { { QStringLiteral("Record Was Not Updated"),
+            QStringLiteral("This record was changed by another station."), MessageIcon::Error, {}, 1 } }));
     EXPECT_EQ(fetched(b.RECORDNUMBER).BREWBATCHNAME, QStringLiteral("first window"));
     // The first window may go on changing the brew it wrote.
     mine.OVERALL = 30;
