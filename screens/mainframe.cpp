@@ -5,6 +5,7 @@
 #include "platform/prompter.h"
 #include "records/globals.h"
 #include "screens/artwork.h"
+#include "screens/browsebrews.h"
 #include "screens/calculators.h"
 #include "screens/helpsystem.h"
 #include "screens/win_about.h"
@@ -97,6 +98,8 @@ MainFrame::Handler MainFrame::windowOpener(const QString &procedure)
         { QStringLiteral("Win_AlcCalculator"), &openAlcCalculator },
         { QStringLiteral("Win_GravityCorrectionUtility"), &openGravityCorrection },
     };
+    if (procedure == QLatin1String("BrowseBrews"))
+        return [] { ::openBrowseBrews(); };
     const Open open = windows.value(procedure);
     if (!open)
         return {};

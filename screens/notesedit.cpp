@@ -970,3 +970,8 @@ void NotesEdit::setToolbarVisible(bool visible)
     m_editBar->setVisible(visible);
     m_fontBar->setVisible(visible);
 }
+
+void NotesEdit::setStatusVisible(bool visible)
+{
+    m_status->setVisible(visible);
+}

@@ -59,6 +59,8 @@ public:
     void setReadOnly(bool readOnly);
     bool isReadOnly() const;
     void setToolbarVisible(bool visible);
+    // The status line under the box (a display-only box needs none).
+    void setStatusVisible(bool visible);
 
     QTextEdit *editor() const { return m_edit; }
 
