@@ -12,11 +12,11 @@
 #include <deque>
 
 // The widths and order of the list's three columns, kept in the window-state file as a text
-// such as "BATCHNUMBER:80@N4B|BREWKIT:220@S45|DATEDOWN:90@D017B" (columns in the order shown,
+// such as "BATCHNUMBER:100@N4B|BREWKIT:220@S45|DATEDOWN:90@D017B" (columns in the order shown,
 // each with its width and its picture).
 struct ColumnLayout {
     std::array<int, 3> order { 0, 1, 2 }; // model column shown at each visual place
-    std::array<int, 3> widths { 80, 220, 90 };
+    std::array<int, 3> widths { 100, 220, 90 };
 
     QString toFormat() const;
     // Nothing when the text is not a layout of exactly these three columns.

@@ -312,19 +312,27 @@ void BrowseBrews::build()
     addRow(prompt("Best Maturity:"), { &d.bestMaturity });
     addRow(prompt("Stock:"), { &d.stock });
     d.stock->setMinimumSize(32, 32);
+    d.heading->setWordWrap(true);
+    // The panel keeps one width, wide enough for the longest age text, so the list does not
+    // jump as brews with longer or shorter values are highlighted.
+    d.agedFor->setMinimumWidth(
+        d.agedFor->fontMetrics().horizontalAdvance(QStringLiteral("11 months 30 days as at ")
+                                                   + date::shortText(date::fromYmd(2000, 12, 28)))
+        + 8);
+    panel->setFixedWidth(panel->sizeHint().width());
     grid->setRowStretch(row, 1);
 
     // The notes, shown only.
     m_notes = new QPlainTextEdit(this);
     m_notes->setReadOnly(true);
     m_notes->setToolTip(QStringLiteral("Notes for the selected brew."));
-    m_notes->setMaximumHeight(m_notes->fontMetrics().lineSpacing() * 4 + 12);
+    m_notes->setMaximumHeight(m_notes->fontMetrics().lineSpacing() * 3 + 12);
     top->addWidget(m_notes);
     m_notesBig = new NotesEdit(this);
     m_notesBig->setReadOnly(true);
     m_notesBig->setToolbarVisible(false);
     m_notesBig->setStatusVisible(false);
-    m_notesBig->setMinimumHeight(m_notesBig->fontMetrics().lineSpacing() * 5 + 12);
+    m_notesBig->setMinimumHeight(m_notesBig->fontMetrics().lineSpacing() * 3 + 12);
     top->addWidget(m_notesBig, 1);
 
     // The buttons.
@@ -355,7 +363,7 @@ void BrowseBrews::build()
     buttons->addWidget(m_help);
     top->addLayout(buttons);
 
-    resize(860, 600);
+    resize(860, 560);
 }
 
 void BrowseBrews::bind()

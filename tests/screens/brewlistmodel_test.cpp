@@ -254,7 +254,7 @@ TEST_F(BrewListModelTest, RowsShowTheirColumnsAndStockColours)
 TEST(ColumnLayout, FormatRoundTripAndDamagedTexts)
 {
     const ColumnLayout designed;
-    EXPECT_EQ(designed.toFormat(), QStringLiteral("BATCHNUMBER:80@N4B|BREWKIT:220@S45|DATEDOWN:90@D017B"));
+    EXPECT_EQ(designed.toFormat(), QStringLiteral("BATCHNUMBER:100@N4B|BREWKIT:220@S45|DATEDOWN:90@D017B"));
     ColumnLayout moved;
     moved.order = { 2, 0, 1 };
     moved.widths = { 60, 300, 111 };

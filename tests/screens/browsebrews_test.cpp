@@ -181,7 +181,7 @@ TEST_F(BrowseWindowTest, ColumnLayoutReturnsAfterReopeningAndClosingClearsTheOpe
         header->resizeSection(BrewListModel::BrewKitColumn, 333);
         header->moveSection(header->visualIndex(BrewListModel::DateDownColumn), 0);
         stored = browse->columnFormat();
-        EXPECT_EQ(stored, QStringLiteral("DATEDOWN:90@D017B|BATCHNUMBER:80@N4B|BREWKIT:333@S45"));
+        EXPECT_EQ(stored, QStringLiteral("DATEDOWN:90@D017B|BATCHNUMBER:100@N4B|BREWKIT:333@S45"));
         browse->close();
         EXPECT_FALSE(glo().browseOpen);
     }
