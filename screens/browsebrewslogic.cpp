@@ -324,50 +324,35 @@ void BrowseBrewsLogic::add()
         runForm(FormRequest::Insert, BrewRecord {});
 }
 
-namespace
+void BrowseBrewsLogic::runFormOnSelected(FormRequest request)
 {
-// The highlighted brew as the store holds it now (both memos, and the revision the form's
-// update must find); nothing when another window deleted it meanwhile.
-std::optional<BrewRecord> fetchCurrent(BrewsTable &table, const BrewRecord &brew, Prompter &prompter)
-{
-    Expected<std::optional<BrewRecord>> fresh = table.fetch(brew.RECORDNUMBER);
-    if (!fresh) {
-        prompter.tell({ QStringLiteral("Browse Brews"), fresh.message(), MessageIcon::Error, {}, 1 });
-        return std::nullopt;
-    }
-    return *fresh;
+    // The highlighted brew as the store holds it now (both memos, and the revision the form's
+    // update must find); when another window deleted it meanwhile, the list is read again.
+    Expected<std::optional<BrewRecord>> fresh = m_table.fetch(selected()->RECORDNUMBER);
+    if (report(fresh.result()) && fresh->has_value())
+        runForm(request, **fresh);
+    else
+        rereadAt(std::nullopt);
 }
-} // namespace
 
 void BrowseBrewsLogic::edit()
 {
     if (!canChange())
         return;
     glo().AGESTRING = m_details.agedFor;
-    if (std::optional<BrewRecord> brew = fetchCurrent(m_table, *selected(), m_prompter))
-        runForm(FormRequest::Change, *brew);
-    else
-        rereadAt(std::nullopt);
+    runFormOnSelected(FormRequest::Change);
 }
 
 void BrowseBrewsLogic::remove()
 {
-    if (!canChange())
-        return;
-    if (std::optional<BrewRecord> brew = fetchCurrent(m_table, *selected(), m_prompter))
-        runForm(FormRequest::Delete, *brew);
-    else
-        rereadAt(std::nullopt);
+    if (canChange())
+        runFormOnSelected(FormRequest::Delete);
 }
 
 void BrowseBrewsLogic::view()
 {
-    if (!canChange())
-        return;
-    if (std::optional<BrewRecord> brew = fetchCurrent(m_table, *selected(), m_prompter))
-        runForm(FormRequest::View, *brew);
-    else
-        rereadAt(std::nullopt);
+    if (canChange())
+        runFormOnSelected(FormRequest::View);
 }
 
 Message BrowseBrewsLogic::copyQuestion()
@@ -387,10 +372,7 @@ void BrowseBrewsLogic::copy()
         return;
     // The new brew starts as the highlighted one, every field and both memos; the form gives it
     // its own record and batch numbers.
-    if (std::optional<BrewRecord> brew = fetchCurrent(m_table, *selected(), m_prompter))
-        runForm(FormRequest::Insert, *brew);
-    else
-        rereadAt(std::nullopt);
+    runFormOnSelected(FormRequest::Insert);
 }
 
 void BrowseBrewsLogic::handOverBrew(const BrewRecord &brew)

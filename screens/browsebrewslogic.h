@@ -156,6 +156,7 @@ private:
     bool report(const Result &result);
     void refreshDetails();
     void runForm(FormRequest request, BrewRecord buffer);
+    void runFormOnSelected(FormRequest request);
     void handOverBrew(const BrewRecord &brew);
     void withAgeText(const std::function<void()> &call);
 
