@@ -315,9 +315,8 @@ void BrowseBrews::build()
     d.heading->setWordWrap(true);
     // The panel keeps one width, wide enough for the longest age text, so the list does not
     // jump as brews with longer or shorter values are highlighted.
-    d.agedFor->setMinimumWidth(
-        d.agedFor->fontMetrics().horizontalAdvance(QStringLiteral("11 months 30 days as at ")
-                                                   + date::shortText(date::fromYmd(2000, 12, 28)))
+    d.agedFor->setMinimumWidth(d.agedFor->fontMetrics().horizontalAdvance(QStringLiteral("11 months 30 days as at ")
+                                   + date::shortText(date::fromYmd(2000, 12, 28)))
         + 8);
     panel->setFixedWidth(panel->sizeHint().width());
     grid->setRowStretch(row, 1);
@@ -514,14 +513,17 @@ void BrowseBrews::refresh()
     case StockPicture::FullGlass:
         d.stock->setPixmap(drawn(Picture::FullGlass, 32));
         d.stock->setToolTip(QStringLiteral("Have Stock"));
+        d.stock->setAccessibleName(d.stock->toolTip());
         break;
     case StockPicture::EmptyGlass:
         d.stock->setPixmap(drawn(Picture::EmptyGlass, 32));
         d.stock->setToolTip(QStringLiteral("Consumed"));
+        d.stock->setAccessibleName(d.stock->toolTip());
         break;
     case StockPicture::None:
         d.stock->clear();
         d.stock->setToolTip({});
+        d.stock->setAccessibleName({});
         break;
     }
     const QString notes = NotesEdit::plainTextOf(v.notes);

@@ -10,6 +10,7 @@
 #include "screens/mainframe.h"
 #include "screens/windowstatebinding.h"
 
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QMdiArea>
@@ -254,4 +255,29 @@ TEST_F(BrowseWindowTest, FrameCommandOpensOneBrowseAndRestoresItWhenMinimised)
         EXPECT_FALSE(glo().browseOpen);
     }
     WindowStateBinding::setStore(nullptr, nullptr);
+}
+
+TEST(BrowseWindowOpening, ADamagedLogIsReportedAndLeftAlone)
+{
+    guitest::DataFolder data;
+    const QString path = data.dir.filePath(QStringLiteral("BREWSV3.sqlite"));
+    const QByteArray garbage("this is not a brew log, only some text\n");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(garbage);
+    }
+    ScriptedPrompter prompter;
+    glo().browseOpen = true;
+    {
+        BrowseBrews browse(nullptr, &prompter);
+        EXPECT_FALSE(browse.isOpen());
+    }
+    EXPECT_FALSE(glo().browseOpen);
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].caption, QStringLiteral("File Error"));
+    EXPECT_TRUE(prompter.shown()[0].text.startsWith(QStringLiteral("File BREWSV3 could not be opened.  Error: ")));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), garbage);
 }
