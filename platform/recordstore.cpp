@@ -1,13 +1,10 @@
 #include "platform/recordstore.h"
 #include "platform/recordstoreschema.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <atomic>
-#include <cmath>
 #include <filesystem>
 #include <map>
 #include <mutex>
@@ -170,6 +167,8 @@ Result RecordStore::open()
             return upgraded;
         }
     }
+    // Only now, with the store known good and current, is its journal mode set.
+    sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
     m_db = db;
     m_statements = std::make_unique<Statements>();
     m_statements->db = db;
@@ -243,14 +242,10 @@ Expected<Page> RecordStore::readPage(
         if (from.values.empty() || from.values.size() > parts.size() || (strict && from.values.size() != parts.size()))
             return Expected<Page>::failure(
                 QStringLiteral("the start position does not fit the key %1").arg(m_def.keyName(key)));
-        parts.resize(from.values.size());
-        where += QStringLiteral(" AND ") + boundCondition(m_def, parts, strict, int(params.size()) + 1);
+        const std::vector<OrderPart> leading(parts.begin(), parts.begin() + qsizetype(from.values.size()));
+        where += QStringLiteral(" AND ") + boundCondition(m_def, leading, strict, int(params.size()) + 1);
         for (std::size_t i = 0; i < from.values.size(); ++i)
-            params.emplace_back(&m_def.fields[parts[i].field], from.values[i]);
-        parts = orderParts(m_def, key);
-        if (direction == Direction::Backward)
-            for (OrderPart &p : parts)
-                p.descending = !p.descending;
+            params.emplace_back(&m_def.fields[leading[i].field], from.values[i]);
     }
     Expected<QString> cond = filterCondition(m_def, filter, int(params.size()) + 1);
     if (!cond)
@@ -400,6 +395,14 @@ Message writeFailure(const QString &caption, const QString &errorText, const QSt
         MessageIcon::Error, {}, 1 };
 }
 
+Message duplicateOnAdd(const TableDef &def, int key)
+{
+    return { QStringLiteral("Duplicate Key Error"),
+        QStringLiteral("Adding this record creates a duplicate entry for the key: %1")
+            .arg(key >= 0 ? def.keyName(key) : QString()),
+        MessageIcon::Warning, {}, 1 };
+}
+
 StoreResult refuse(Prompter &prompter, StoreStatus status, Message message)
 {
     prompter.tell(message);
@@ -486,30 +489,34 @@ RecordStore::WriteOutcome RecordStore::writeOnce(Row &row, bool insert)
     return out;
 }
 
+std::optional<StoreResult> RecordStore::refuseUnfit(
+    const Row &row, Prompter &prompter, const QString &caption, bool rules) const
+{
+    if (!m_db)
+        return refuse(
+            prompter, StoreStatus::Failed, writeFailure(caption, QStringLiteral("the file is not open"), m_def.store));
+    if (row.values.size() != m_def.fields.size())
+        return refuse(prompter, StoreStatus::Failed,
+            writeFailure(caption, QStringLiteral("the record does not fit the table"), m_def.store));
+    if (std::optional<Message> invalid = validateRow(m_def, row, rules))
+        return refuse(prompter, StoreStatus::Invalid, *invalid);
+    return std::nullopt;
+}
+
 StoreResult RecordStore::writeRow(Row &row, bool insert, Prompter &prompter, WriteKind kind)
 {
     const bool reportAsInsert = insert || kind == WriteKind::CompleteInsert;
     const QString failCaption
         = reportAsInsert ? QStringLiteral("Record was not added") : QStringLiteral("Record was not updated");
-    if (!m_db)
-        return refuse(prompter, StoreStatus::Failed,
-            writeFailure(failCaption, QStringLiteral("the file is not open"), m_def.store));
-    if (row.values.size() != m_def.fields.size())
-        return refuse(prompter, StoreStatus::Failed,
-            writeFailure(failCaption, QStringLiteral("the record does not fit the table"), m_def.store));
-    if (std::optional<Message> invalid = validate(row))
-        return refuse(prompter, StoreStatus::Invalid, *invalid);
+    if (std::optional<StoreResult> refused = refuseUnfit(row, prompter, failCaption, true))
+        return *refused;
     const WriteOutcome out = writeOnce(row, insert);
     switch (out.status) {
     case StoreStatus::Done:
         return {};
     case StoreStatus::Duplicate:
         if (reportAsInsert)
-            return refuse(prompter, StoreStatus::Duplicate,
-                { QStringLiteral("Duplicate Key Error"),
-                    QStringLiteral("Adding this record creates a duplicate entry for the key: %1")
-                        .arg(out.dupKey >= 0 ? m_def.keyName(out.dupKey) : QString()),
-                    MessageIcon::Warning, {}, 1 });
+            return refuse(prompter, StoreStatus::Duplicate, duplicateOnAdd(m_def, out.dupKey));
         return refuse(prompter, StoreStatus::Duplicate,
             { QStringLiteral("Record was not updated"),
                 QStringLiteral("An error (%1) was experienced when making changes to the %2 file.")
@@ -544,16 +551,10 @@ StoreResult RecordStore::reserve(Row &seed, Prompter &prompter) { return numberA
 StoreResult RecordStore::numberAndWrite(Row &seed, Prompter &prompter, bool everyKey, bool rules)
 {
     const QString addCaption = QStringLiteral("Record was not added");
-    if (!m_db)
-        return refuse(prompter, StoreStatus::Failed,
-            writeFailure(addCaption, QStringLiteral("the file is not open"), m_def.store));
-    if (seed.values.size() != m_def.fields.size())
-        return refuse(prompter, StoreStatus::Failed,
-            writeFailure(addCaption, QStringLiteral("the record does not fit the table"), m_def.store));
     // A reserved row holds little more than its numbers: the field rules apply when the
     // form completes it, the layout's own limits now.
-    if (std::optional<Message> invalid = validateRow(m_def, seed, rules))
-        return refuse(prompter, StoreStatus::Invalid, *invalid);
+    if (std::optional<StoreResult> refused = refuseUnfit(seed, prompter, addCaption, rules))
+        return *refused;
 
     for (;;) {
         QString failedKey;
@@ -589,11 +590,7 @@ StoreResult RecordStore::numberAndWrite(Row &seed, Prompter &prompter, bool ever
                 continue;
             }
             if (out.status == StoreStatus::Duplicate)
-                return refuse(prompter, StoreStatus::Duplicate,
-                    { QStringLiteral("Duplicate Key Error"),
-                        QStringLiteral("Adding this record creates a duplicate entry for the key: %1")
-                            .arg(out.dupKey >= 0 ? m_def.keyName(out.dupKey) : QString()),
-                        MessageIcon::Warning, {}, 1 });
+                return refuse(prompter, StoreStatus::Duplicate, duplicateOnAdd(m_def, out.dupKey));
             return refuse(prompter, StoreStatus::Failed, writeFailure(addCaption, out.errorText, m_def.store));
         }
         const Message question { QStringLiteral("Auto Increment Error"),

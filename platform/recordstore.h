@@ -156,6 +156,10 @@ private:
     QString errorText() const;
     WriteOutcome writeOnce(Row &row, bool insert);
     StoreResult numberAndWrite(Row &row, Prompter &prompter, bool everyKey, bool rules);
+    // The refusal of a row that cannot be written (handle closed, wrong width, a field
+    // breaking its limits or, with `rules`, its rule), already shown; nothing when it fits.
+    std::optional<StoreResult> refuseUnfit(
+        const Row &row, Prompter &prompter, const QString &caption, bool rules) const;
     StoreResult writeRow(Row &row, bool insert, Prompter &prompter, WriteKind kind);
 
     TableDef m_def;

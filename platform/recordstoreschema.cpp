@@ -175,9 +175,9 @@ QStringList expectedColumns(const TableDef &def, int version)
 void configure(sqlite3 *db)
 {
     sqlite3_busy_timeout(db, 10000);
-    // WAL: a window reading never waits for another writing, and a commit is one append;
-    // synchronous=FULL makes every commit durable before it is reported done.
-    sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+    // synchronous=FULL: every commit is on the disk before it is reported done (the store
+    // runs in WAL mode, set once the file is known good, so a window reading never waits
+    // for another writing).
     sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
 }
 

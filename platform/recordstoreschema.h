@@ -30,7 +30,7 @@ QStringList schemaSql(const TableDef &def); // a fresh store of the current vers
 QStringList indexSql(const TableDef &def); // one CREATE INDEX per key
 QStringList expectedColumns(const TableDef &def, int version);
 
-void configure(sqlite3 *db); // WAL, synchronous=FULL, busy timeout
+void configure(sqlite3 *db); // synchronous=FULL, busy timeout
 Result createStore(const TableDef &def, const QString &path);
 // Opens the file read-only and checks that it is a store of this table: returns its schema
 // version, or the error text.

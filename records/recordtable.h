@@ -47,7 +47,7 @@ template <class R, class M> FieldBinding<R> bindField(FieldDef def, M R::*member
 
 // A key in a table's field list: field names without prefix; "-" before a name makes the
 // component descending.
-struct KeySpec {
+struct KeyLayout {
     QString name;
     QStringList components;
     bool unique = false;
@@ -57,12 +57,12 @@ struct KeySpec {
 
 template <class R>
 TableDef makeTableDef(const QString &store, const QString &prefix, const std::vector<FieldBinding<R>> &fields,
-    const std::vector<KeySpec> &keys)
+    const std::vector<KeyLayout> &keys)
 {
     TableDef def { store, prefix, {}, {} };
     for (const FieldBinding<R> &f : fields)
         def.fields.push_back(f.def);
-    for (const KeySpec &k : keys) {
+    for (const KeyLayout &k : keys) {
         KeyDef key { k.name, {}, k.unique, k.primary, k.autoNumbered };
         for (QString c : k.components) {
             const bool descending = c.startsWith(QLatin1Char('-'));
