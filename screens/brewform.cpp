@@ -35,7 +35,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 const char *const kProcedure = "UpdateBrews";
 
@@ -43,58 +44,58 @@ const char *const kProcedure = "UpdateBrews";
 QString nameOf(BrewControl id)
 {
     static const QHash<BrewControl, QString> names = {
-        {BrewControl::BATCHNUMBER, "BATCHNUMBER"},
-        {BrewControl::BREWKIT, "BREWKIT"},
-        {BrewControl::BREWBATCHNAME, "BREWBATCHNAME"},
-        {BrewControl::BREWSUGARTYPE, "BREWSUGARTYPE"},
-        {BrewControl::BREWSUGARKG, "BREWSUGARKG"},
-        {BrewControl::WATERVOLUMELTR, "WATERVOLUMELTR"},
-        {BrewControl::YEAST, "YEAST"},
-        {BrewControl::DATEDOWN, "DATEDOWN"},
-        {BrewControl::DateDownCalendar, "DateDownCalendar"},
-        {BrewControl::ORIGINALGRAVITY, "ORIGINALGRAVITY"},
-        {BrewControl::SPAREFIELD1, "SPAREFIELD1"},
-        {BrewControl::STOCKONHAND, "STOCKONHAND"},
-        {BrewControl::ADDITIVE1, "ADDITIVE1"},
-        {BrewControl::ADDITIVE2, "ADDITIVE2"},
-        {BrewControl::ADDITIVE3, "ADDITIVE3"},
-        {BrewControl::ADDITIVE4, "ADDITIVE4"},
-        {BrewControl::ADDITIVE5, "ADDITIVE5"},
-        {BrewControl::PrimeFermentation, "PrimeFermentation"},
-        {BrewControl::PRIMERSUGARTYPE, "PRIMERSUGARTYPE"},
-        {BrewControl::PRIMERSUGARKG, "PRIMERSUGARKG"},
-        {BrewControl::BREWTEMP, "BREWTEMP"},
-        {BrewControl::DATEBOTTLED, "DATEBOTTLED"},
-        {BrewControl::DateBottledCalendar, "DateBottledCalendar"},
-        {BrewControl::FermentationText, "FermentationText"},
-        {BrewControl::MINUSE, "MINUSE"},
-        {BrewControl::MinUseCalendar, "MinUseCalendar"},
-        {BrewControl::MinUseText, "MinUseText"},
-        {BrewControl::MAXUSE, "MAXUSE"},
-        {BrewControl::MaxUseCalendar, "MaxUseCalendar"},
-        {BrewControl::MaxUseText, "MaxUseText"},
-        {BrewControl::BREWPERIOD, "BREWPERIOD"},
-        {BrewControl::BREWPERIOD2, "BREWPERIOD2"},
-        {BrewControl::FINALGRAVITY, "FINALGRAVITY"},
-        {BrewControl::SPAREFIELD2, "SPAREFIELD2"},
-        {BrewControl::ESTIMATEDALC, "ESTIMATEDALC"},
-        {BrewControl::CalculateAlc, "CalculateAlc"},
-        {BrewControl::SugarAlc, "SugarAlc"},
-        {BrewControl::AlcCalculator, "AlcCalculator"},
-        {BrewControl::PrimeBottling, "PrimeBottling"},
-        {BrewControl::APPEARANCE, "APPEARANCE"},
-        {BrewControl::AROMA, "AROMA"},
-        {BrewControl::TASTE, "TASTE"},
-        {BrewControl::Reset, "Reset"},
-        {BrewControl::SPAREFIELD4, "SPAREFIELD4"},
-        {BrewControl::CalculateCost, "CalculateCost"},
-        {BrewControl::BREWCOST, "BREWCOST"},
-        {BrewControl::NOTES, "NOTES"},
-        {BrewControl::NOTESBIG, "NOTESBIG"},
-        {BrewControl::OK, "OK"},
-        {BrewControl::Cancel, "Cancel"},
-        {BrewControl::Help, "Help"},
-        {BrewControl::Calculator, "Calculator"},
+        { BrewControl::BATCHNUMBER, "BATCHNUMBER" },
+        { BrewControl::BREWKIT, "BREWKIT" },
+        { BrewControl::BREWBATCHNAME, "BREWBATCHNAME" },
+        { BrewControl::BREWSUGARTYPE, "BREWSUGARTYPE" },
+        { BrewControl::BREWSUGARKG, "BREWSUGARKG" },
+        { BrewControl::WATERVOLUMELTR, "WATERVOLUMELTR" },
+        { BrewControl::YEAST, "YEAST" },
+        { BrewControl::DATEDOWN, "DATEDOWN" },
+        { BrewControl::DateDownCalendar, "DateDownCalendar" },
+        { BrewControl::ORIGINALGRAVITY, "ORIGINALGRAVITY" },
+        { BrewControl::SPAREFIELD1, "SPAREFIELD1" },
+        { BrewControl::STOCKONHAND, "STOCKONHAND" },
+        { BrewControl::ADDITIVE1, "ADDITIVE1" },
+        { BrewControl::ADDITIVE2, "ADDITIVE2" },
+        { BrewControl::ADDITIVE3, "ADDITIVE3" },
+        { BrewControl::ADDITIVE4, "ADDITIVE4" },
+        { BrewControl::ADDITIVE5, "ADDITIVE5" },
+        { BrewControl::PrimeFermentation, "PrimeFermentation" },
+        { BrewControl::PRIMERSUGARTYPE, "PRIMERSUGARTYPE" },
+        { BrewControl::PRIMERSUGARKG, "PRIMERSUGARKG" },
+        { BrewControl::BREWTEMP, "BREWTEMP" },
+        { BrewControl::DATEBOTTLED, "DATEBOTTLED" },
+        { BrewControl::DateBottledCalendar, "DateBottledCalendar" },
+        { BrewControl::FermentationText, "FermentationText" },
+        { BrewControl::MINUSE, "MINUSE" },
+        { BrewControl::MinUseCalendar, "MinUseCalendar" },
+        { BrewControl::MinUseText, "MinUseText" },
+        { BrewControl::MAXUSE, "MAXUSE" },
+        { BrewControl::MaxUseCalendar, "MaxUseCalendar" },
+        { BrewControl::MaxUseText, "MaxUseText" },
+        { BrewControl::BREWPERIOD, "BREWPERIOD" },
+        { BrewControl::BREWPERIOD2, "BREWPERIOD2" },
+        { BrewControl::FINALGRAVITY, "FINALGRAVITY" },
+        { BrewControl::SPAREFIELD2, "SPAREFIELD2" },
+        { BrewControl::ESTIMATEDALC, "ESTIMATEDALC" },
+        { BrewControl::CalculateAlc, "CalculateAlc" },
+        { BrewControl::SugarAlc, "SugarAlc" },
+        { BrewControl::AlcCalculator, "AlcCalculator" },
+        { BrewControl::PrimeBottling, "PrimeBottling" },
+        { BrewControl::APPEARANCE, "APPEARANCE" },
+        { BrewControl::AROMA, "AROMA" },
+        { BrewControl::TASTE, "TASTE" },
+        { BrewControl::Reset, "Reset" },
+        { BrewControl::SPAREFIELD4, "SPAREFIELD4" },
+        { BrewControl::CalculateCost, "CalculateCost" },
+        { BrewControl::BREWCOST, "BREWCOST" },
+        { BrewControl::NOTES, "NOTES" },
+        { BrewControl::NOTESBIG, "NOTESBIG" },
+        { BrewControl::OK, "OK" },
+        { BrewControl::Cancel, "Cancel" },
+        { BrewControl::Help, "Help" },
+        { BrewControl::Calculator, "Calculator" },
     };
     return names.value(id);
 }
@@ -163,10 +164,7 @@ QIcon calculatorPicture()
 }
 
 // Room for the longest value a spin box shows, with its arrows.
-int spinWidth(const QWidget *spin, const QString &sample)
-{
-    return spin->fontMetrics().horizontalAdvance(sample) + 44;
-}
+int spinWidth(const QWidget *spin, const QString &sample) { return spin->fontMetrics().horizontalAdvance(sample) + 44; }
 
 QLabel *text(const QString &t, QWidget *parent = nullptr)
 {
@@ -178,10 +176,9 @@ QLabel *text(const QString &t, QWidget *parent = nullptr)
 } // namespace
 
 BrewForm::BrewForm(FormRequest request, BrewsTable &table, Prompter &prompter, QWidget *parent)
-    : QDialog(parent),
-      m_logic(std::make_unique<UpdateBrewsLogic>(request, table, prompter, static_cast<UpdateBrewsView &>(*this))),
-      m_table(table),
-      m_prompter(prompter)
+    : QDialog(parent)
+    , m_logic(std::make_unique<UpdateBrewsLogic>(request, table, prompter, static_cast<UpdateBrewsView &>(*this)))
+    , m_table(table)
 {
     setObjectName(QLatin1String(kProcedure));
     setSizeGripEnabled(true);
@@ -193,10 +190,10 @@ BrewForm::BrewForm(FormRequest request, BrewsTable &table, Prompter &prompter, Q
     m_tabs->addTab(buildFermentation(), QStringLiteral("&Fermentation"));
     m_tabs->addTab(buildBottling(), QStringLiteral("&Bottle Conditioning"));
     m_tabs->addTab(buildTasting(), QStringLiteral("&Tasting/Cost"));
-    m_tabs->addTab(buildNotes(BrewControl::NOTES, QStringLiteral("Max. 1,000 characters")),
-                   QStringLiteral("&Notes (Brief)"));
+    m_tabs->addTab(
+        buildNotes(BrewControl::NOTES, QStringLiteral("Max. 1,000 characters")), QStringLiteral("&Notes (Brief)"));
     m_tabs->addTab(buildNotes(BrewControl::NOTESBIG, QStringLiteral("Max. 15,000 characters")),
-                   QStringLiteral("Notes (Detailed)"));
+        QStringLiteral("Notes (Detailed)"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
@@ -252,10 +249,14 @@ bool BrewForm::start(const BrewRecord &row)
             case BrewControl::Calculator:
             case BrewControl::FermentationText:
             case BrewControl::MinUseText:
-            case BrewControl::MaxUseText: break;
+            case BrewControl::MaxUseText:
+                break;
             case BrewControl::NOTES:
-            case BrewControl::NOTESBIG: static_cast<NotesEdit *>(w)->setReadOnly(true); break;
-            default: w->setEnabled(false);
+            case BrewControl::NOTESBIG:
+                static_cast<NotesEdit *>(w)->setReadOnly(true);
+                break;
+            default:
+                w->setEnabled(false);
             }
         }
     }
@@ -283,7 +284,7 @@ void BrewForm::bind(BrewControl id, QWidget *widget, std::function<void()> load,
     m_controls.insert(id, widget);
     m_ids.insert(widget, id);
     if (load || store)
-        m_bindings.push_back({id, widget, std::move(load), std::move(store)});
+        m_bindings.push_back({ id, widget, std::move(load), std::move(store) });
 }
 
 QLabel *BrewForm::promptFor(const QString &t, BrewControl buddy)
@@ -348,8 +349,7 @@ QWidget *BrewForm::textEntry(BrewControl id, QString BrewRecord::*field, int wid
 }
 
 QWidget *BrewForm::numberEntry(BrewControl id, const QString &pictureToken, const QString &tip, Decimal low,
-                               Decimal high, std::function<Decimal(const BrewRecord &)> get,
-                               std::function<void(BrewRecord &, Decimal)> set)
+    Decimal high, std::function<Decimal(const BrewRecord &)> get, std::function<void(BrewRecord &, Decimal)> set)
 {
     auto *e = new QLineEdit;
     const Picture picture(pictureToken);
@@ -388,17 +388,17 @@ QWidget *BrewForm::numberEntry(BrewControl id, const QString &pictureToken, cons
     return e;
 }
 
-template <class Box>
-void BrewForm::connectSpin(Box *box, BrewControl id)
+template <class Box> void BrewForm::connectSpin(Box *box, BrewControl id)
 {
     connect(box, &Box::typed, this, [this, id] { accept(id); });
     connect(box, &Box::stepped, this, [this, id] { stepped(id); });
     // Said once the refusal is over, not from inside the focus change that caused it.
-    connect(box, &Box::refused, this, [this, id] { m_logic->refused(id); }, Qt::QueuedConnection);
+    connect(
+        box, &Box::refused, this, [this, id] { m_logic->refused(id); }, Qt::QueuedConnection);
 }
 
 QWidget *BrewForm::bindSpin(IntSpinBox *s, BrewControl id, const QString &tip,
-                            std::function<int(const BrewRecord &)> get, std::function<void(BrewRecord &, int)> set)
+    std::function<int(const BrewRecord &)> get, std::function<void(BrewRecord &, int)> set)
 {
     s->setToolTip(tip);
     bind(
@@ -414,7 +414,7 @@ QWidget *BrewForm::bindSpin(IntSpinBox *s, BrewControl id, const QString &tip,
 }
 
 QWidget *BrewForm::intSpin(BrewControl id, int low, int high, int step, int digits, const QString &tip,
-                           std::function<int(const BrewRecord &)> get, std::function<void(BrewRecord &, int)> set)
+    std::function<int(const BrewRecord &)> get, std::function<void(BrewRecord &, int)> set)
 {
     auto *s = new IntSpinBox;
     s->setMaximumWidth(spinWidth(s, QStringLiteral("8888")));
@@ -427,7 +427,7 @@ QWidget *BrewForm::intSpin(BrewControl id, int low, int high, int step, int digi
 }
 
 QWidget *BrewForm::decimalSpin(BrewControl id, Decimal BrewRecord::*field, Decimal low, Decimal high, Decimal step,
-                               int decimals, const QString &tip)
+    int decimals, const QString &tip)
 {
     auto *s = new DecimalSpinBox;
     s->setMaximumWidth(spinWidth(s, QStringLiteral("888.888")));
@@ -449,7 +449,8 @@ QWidget *BrewForm::decimalSpin(BrewControl id, Decimal BrewRecord::*field, Decim
     return s;
 }
 
-namespace {
+namespace
+{
 
 // A gravity is typed in thousandths without the point; a typed point is let through while typing so
 // that leaving the field can refuse it with the explanation.
@@ -521,22 +522,22 @@ QWidget *BrewForm::buildFermentation()
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
     int row = 0;
-    const auto line = [&](const QString &prompt, BrewControl id, QWidget *w, QWidget *after = nullptr,
-                          QWidget *after2 = nullptr) {
-        grid->addWidget(promptFor(prompt, id), row, 0);
-        grid->addWidget(w, row, 1, 1, after ? 1 : 3);
-        if (after)
-            grid->addWidget(after, row, 2);
-        if (after2)
-            grid->addWidget(after2, row, 3);
-        ++row;
-    };
+    const auto line
+        = [&](const QString &prompt, BrewControl id, QWidget *w, QWidget *after = nullptr, QWidget *after2 = nullptr) {
+              grid->addWidget(promptFor(prompt, id), row, 0);
+              grid->addWidget(w, row, 1, 1, after ? 1 : 3);
+              if (after)
+                  grid->addWidget(after, row, 2);
+              if (after2)
+                  grid->addWidget(after2, row, 3);
+              ++row;
+          };
 
     line(QStringLiteral("Batch No."), BrewControl::BATCHNUMBER,
-         numberEntry(
-             BrewControl::BATCHNUMBER, QStringLiteral("N4B"), QStringLiteral("Brew Batch Number"), Decimal(0),
-             Decimal(9999), [](const BrewRecord &r) { return Decimal(int(r.BATCHNUMBER)); },
-             [](BrewRecord &r, Decimal v) { r.BATCHNUMBER = static_cast<std::int16_t>(v.truncated()); }));
+        numberEntry(
+            BrewControl::BATCHNUMBER, QStringLiteral("N4B"), QStringLiteral("Brew Batch Number"), Decimal(0),
+            Decimal(9999), [](const BrewRecord &r) { return Decimal(int(r.BATCHNUMBER)); },
+            [](BrewRecord &r, Decimal v) { r.BATCHNUMBER = static_cast<std::int16_t>(v.truncated()); }));
 
     auto *kit = new QComboBox;
     kit->setEditable(true);
@@ -560,34 +561,34 @@ QWidget *BrewForm::buildFermentation()
     line(QStringLiteral("Brew &Kit/Recipe:"), BrewControl::BREWKIT, kit);
 
     line(QStringLiteral("Bre&w Batch Name:"), BrewControl::BREWBATCHNAME,
-         textEntry(BrewControl::BREWBATCHNAME, &BrewRecord::BREWBATCHNAME, 25,
-                   QStringLiteral("Your own individual name for this brew.")));
+        textEntry(BrewControl::BREWBATCHNAME, &BrewRecord::BREWBATCHNAME, 25,
+            QStringLiteral("Your own individual name for this brew.")));
     line(QStringLiteral("Brewing Sugar &used:"), BrewControl::BREWSUGARTYPE,
-         textEntry(BrewControl::BREWSUGARTYPE, &BrewRecord::BREWSUGARTYPE, 25,
-                   QStringLiteral("Description of sugar type used.")));
+        textEntry(BrewControl::BREWSUGARTYPE, &BrewRecord::BREWSUGARTYPE, 25,
+            QStringLiteral("Description of sugar type used.")));
     line(QStringLiteral("Volu&me of Sugar:"), BrewControl::BREWSUGARKG,
-         decimalSpin(BrewControl::BREWSUGARKG, &BrewRecord::BREWSUGARKG, Decimal(0), Decimal(500),
-                     Decimal::fromScaled(1, 2), 3, QStringLiteral("Sugar volume used.")),
-         display(BrewControl::None, [this] { return m_logic->sugarUnit(); }));
+        decimalSpin(BrewControl::BREWSUGARKG, &BrewRecord::BREWSUGARKG, Decimal(0), Decimal(500),
+            Decimal::fromScaled(1, 2), 3, QStringLiteral("Sugar volume used.")),
+        display(BrewControl::None, [this] { return m_logic->sugarUnit(); }));
     line(QStringLiteral("Volume of W&ater:"), BrewControl::WATERVOLUMELTR,
-         decimalSpin(BrewControl::WATERVOLUMELTR, &BrewRecord::WATERVOLUMELTR, Decimal(0), Decimal(500),
-                     Decimal::fromScaled(1, 1), 1, QStringLiteral("Litres of water used.")),
-         display(BrewControl::None, [this] { return m_logic->waterUnit(); }));
+        decimalSpin(BrewControl::WATERVOLUMELTR, &BrewRecord::WATERVOLUMELTR, Decimal(0), Decimal(500),
+            Decimal::fromScaled(1, 1), 1, QStringLiteral("Litres of water used.")),
+        display(BrewControl::None, [this] { return m_logic->waterUnit(); }));
     line(QStringLiteral("&Yeast used:"), BrewControl::YEAST,
-         textEntry(BrewControl::YEAST, &BrewRecord::YEAST, 35, QStringLiteral("Yeast description & code.")));
+        textEntry(BrewControl::YEAST, &BrewRecord::YEAST, 35, QStringLiteral("Yeast description & code.")));
 
     QWidget *dateDown = dateSpin(BrewControl::DATEDOWN, &BrewRecord::DATEDOWN, 1, {});
     line(QStringLiteral("&Date Down:"), BrewControl::DATEDOWN, dateDown,
-         button(BrewControl::DateDownCalendar, QStringLiteral("..."), QStringLiteral("Select date from calendar")));
+        button(BrewControl::DateDownCalendar, QStringLiteral("..."), QStringLiteral("Select date from calendar")));
     line(QStringLiteral("Original &Gravity:"), BrewControl::ORIGINALGRAVITY,
-         gravitySpin(BrewControl::ORIGINALGRAVITY, &BrewRecord::ORIGINALGRAVITY,
-                     QStringLiteral("Hydrometer reading before fermentation.")),
-         text(QStringLiteral("=")),
-         display(BrewControl::None, [this] { return picture::format(QStringLiteral("N5.3B"), m_logic->displayOG()); }));
+        gravitySpin(BrewControl::ORIGINALGRAVITY, &BrewRecord::ORIGINALGRAVITY,
+            QStringLiteral("Hydrometer reading before fermentation.")),
+        text(QStringLiteral("=")),
+        display(BrewControl::None, [this] { return picture::format(QStringLiteral("N5.3B"), m_logic->displayOG()); }));
     line(QStringLiteral("Temp. at Read&ing:"), BrewControl::SPAREFIELD1,
-         textSpin(BrewControl::SPAREFIELD1, &BrewRecord::SPAREFIELD1,
-                  QStringLiteral("Temperature of brew at hydrometer reading. (optional)")),
-         display(BrewControl::None, [this] { return m_logic->temp1Char(); }));
+        textSpin(BrewControl::SPAREFIELD1, &BrewRecord::SPAREFIELD1,
+            QStringLiteral("Temperature of brew at hydrometer reading. (optional)")),
+        display(BrewControl::None, [this] { return m_logic->temp1Char(); }));
 
     // The stock option: two buttons standing for one field.
     auto *stock = new QWidget;
@@ -606,21 +607,20 @@ QWidget *BrewForm::buildFermentation()
     m_controls.insert(BrewControl::STOCKONHAND, have);
     m_ids.insert(have, BrewControl::STOCKONHAND);
     m_ids.insert(none, BrewControl::STOCKONHAND);
-    m_bindings.push_back({BrewControl::STOCKONHAND, have,
-                          [this, have, none] {
-                              const bool full = m_logic->stockFull();
-                              (full ? have : none)->setChecked(true);
-                          },
-                          [this, have] {
-                              m_logic->record().STOCKONHAND = have->isChecked() ? QStringLiteral("1")
-                                                                                : QStringLiteral("0");
-                          }});
+    m_bindings.push_back({ BrewControl::STOCKONHAND, have,
+        [this, have, none] {
+            const bool full = m_logic->stockFull();
+            (full ? have : none)->setChecked(true);
+        },
+        [this, have] {
+            m_logic->record().STOCKONHAND = have->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+        } });
     m_displays.push_back([this, mug] {
         const bool full = m_logic->stockFull();
         mug->setPixmap(mugPicture(full));
         mug->setToolTip(full ? QStringLiteral("Have Stock") : QStringLiteral("No Stock"));
     });
-    for (QRadioButton *option : {have, none})
+    for (QRadioButton *option : { have, none })
         connect(option, &QRadioButton::toggled, this, [this](bool on) {
             if (on && !m_refreshing)
                 accept(BrewControl::STOCKONHAND);
@@ -636,10 +636,10 @@ QWidget *BrewForm::buildFermentation()
     auto *others = new QGroupBox;
     auto *othersGrid = new QGridLayout(others);
     othersGrid->addWidget(text(QStringLiteral("Add any other brew ingredients here.")), 0, 0, 1, 2);
-    const std::pair<BrewControl, QString BrewRecord::*> additives[] = {
-        {BrewControl::ADDITIVE1, &BrewRecord::ADDITIVE1}, {BrewControl::ADDITIVE2, &BrewRecord::ADDITIVE2},
-        {BrewControl::ADDITIVE3, &BrewRecord::ADDITIVE3}, {BrewControl::ADDITIVE4, &BrewRecord::ADDITIVE4},
-        {BrewControl::ADDITIVE5, &BrewRecord::ADDITIVE5}};
+    const std::pair<BrewControl, QString BrewRecord::*> additives[]
+        = { { BrewControl::ADDITIVE1, &BrewRecord::ADDITIVE1 }, { BrewControl::ADDITIVE2, &BrewRecord::ADDITIVE2 },
+              { BrewControl::ADDITIVE3, &BrewRecord::ADDITIVE3 }, { BrewControl::ADDITIVE4, &BrewRecord::ADDITIVE4 },
+              { BrewControl::ADDITIVE5, &BrewRecord::ADDITIVE5 } };
     int n = 1;
     for (const auto &[id, field] : additives) {
         QWidget *e = textEntry(id, field, 35, QStringLiteral("Any additional information"));
@@ -648,8 +648,8 @@ QWidget *BrewForm::buildFermentation()
         ++n;
     }
     othersGrid->addWidget(button(BrewControl::PrimeFermentation, QStringLiteral("Prime Entry Field&s"),
-                                 QStringLiteral("Prime Fermentation to default values.")),
-                          n, 1, Qt::AlignRight);
+                              QStringLiteral("Prime Fermentation to default values.")),
+        n, 1, Qt::AlignRight);
     grid->addWidget(others, 0, 4, row, 1, Qt::AlignTop);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(row, 1);
@@ -674,36 +674,35 @@ QWidget *BrewForm::buildBottling()
                            QWidget *after2 = nullptr) { line(promptFor(prompt, id), w, after, after2); };
 
     field(QStringLiteral("&Priming Sugar:"), BrewControl::PRIMERSUGARTYPE,
-          textEntry(BrewControl::PRIMERSUGARTYPE, &BrewRecord::PRIMERSUGARTYPE, 25,
-                    QStringLiteral("Description of sugar type used.")));
+        textEntry(BrewControl::PRIMERSUGARTYPE, &BrewRecord::PRIMERSUGARTYPE, 25,
+            QStringLiteral("Description of sugar type used.")));
     field(QStringLiteral("&Volume of Sugar:"), BrewControl::PRIMERSUGARKG,
-          decimalSpin(BrewControl::PRIMERSUGARKG, &BrewRecord::PRIMERSUGARKG, Decimal(0), Decimal(50),
-                      Decimal::fromScaled(1, 2), 3, QStringLiteral("Volume of sugar used.")),
-          display(BrewControl::None, [this] { return m_logic->sugarUnit(); }));
+        decimalSpin(BrewControl::PRIMERSUGARKG, &BrewRecord::PRIMERSUGARKG, Decimal(0), Decimal(50),
+            Decimal::fromScaled(1, 2), 3, QStringLiteral("Volume of sugar used.")),
+        display(BrewControl::None, [this] { return m_logic->sugarUnit(); }));
     field(QStringLiteral("Fe&rmentation Temp."), BrewControl::BREWTEMP,
-          intSpin(
-              BrewControl::BREWTEMP, 0, 212, 1, 0, QStringLiteral("Temperature maintained during primary fermentation."),
-              [](const BrewRecord &r) { return int(r.BREWTEMP); },
-              [](BrewRecord &r, int v) { r.BREWTEMP = static_cast<std::int16_t>(v); }),
-          display(BrewControl::None, [this] { return m_logic->tempText(); }));
+        intSpin(
+            BrewControl::BREWTEMP, 0, 212, 1, 0, QStringLiteral("Temperature maintained during primary fermentation."),
+            [](const BrewRecord &r) { return int(r.BREWTEMP); },
+            [](BrewRecord &r, int v) { r.BREWTEMP = static_cast<std::int16_t>(v); }),
+        display(BrewControl::None, [this] { return m_logic->tempText(); }));
 
     const auto dateLine = [&](const QString &prompt, BrewControl id, date::Day BrewRecord::*member, int step,
                               const QString &tip, BrewControl calendar, BrewControl periodText,
                               std::function<QString()> period) {
         QWidget *spin = dateSpin(id, member, step, tip);
-        field(prompt, id, spin,
-              button(calendar, QStringLiteral("..."), QStringLiteral("Select date from calendar")),
-              display(periodText, std::move(period)));
+        field(prompt, id, spin, button(calendar, QStringLiteral("..."), QStringLiteral("Select date from calendar")),
+            display(periodText, std::move(period)));
     };
     dateLine(QStringLiteral("&Date Bottled:"), BrewControl::DATEBOTTLED, &BrewRecord::DATEBOTTLED, 1,
-             QStringLiteral("Will default to date down + 7 days"), BrewControl::DateBottledCalendar,
-             BrewControl::FermentationText, [this] { return m_logic->fermentationText(); });
+        QStringLiteral("Will default to date down + 7 days"), BrewControl::DateBottledCalendar,
+        BrewControl::FermentationText, [this] { return m_logic->fermentationText(); });
     dateLine(QStringLiteral("&Min use by:"), BrewControl::MINUSE, &BrewRecord::MINUSE, 1,
-             QStringLiteral("Date can be either best maturity or min drinkable."), BrewControl::MinUseCalendar,
-             BrewControl::MinUseText, [this] { return m_logic->minUseText(); });
+        QStringLiteral("Date can be either best maturity or min drinkable."), BrewControl::MinUseCalendar,
+        BrewControl::MinUseText, [this] { return m_logic->minUseText(); });
     dateLine(QStringLiteral("Max &use by:"), BrewControl::MAXUSE, &BrewRecord::MAXUSE, 30,
-             QStringLiteral("Drink before this date."), BrewControl::MaxUseCalendar, BrewControl::MaxUseText,
-             [this] { return m_logic->maxUseText(); });
+        QStringLiteral("Drink before this date."), BrewControl::MaxUseCalendar, BrewControl::MaxUseText,
+        [this] { return m_logic->maxUseText(); });
 
     // Two-line prompts: the second line carries the access key.
     const auto periodLine = [&](const QString &first, const QString &second, BrewControl id, QWidget *w) {
@@ -718,46 +717,48 @@ QWidget *BrewForm::buildBottling()
         ++row;
     };
     periodLine(QStringLiteral("Fermentation:"), QStringLiteral("(Days Primary)"), BrewControl::BREWPERIOD,
-               numberEntry(
-                   BrewControl::BREWPERIOD, QStringLiteral("N2B"), QStringLiteral("Primary fermentation"), Decimal(0),
-                   Decimal(255), [](const BrewRecord &r) { return Decimal(int(r.BREWPERIOD)); },
-                   [](BrewRecord &r, Decimal v) { r.BREWPERIOD = static_cast<std::uint8_t>(v.truncated()); }));
+        numberEntry(
+            BrewControl::BREWPERIOD, QStringLiteral("N2B"), QStringLiteral("Primary fermentation"), Decimal(0),
+            Decimal(255), [](const BrewRecord &r) { return Decimal(int(r.BREWPERIOD)); },
+            [](BrewRecord &r, Decimal v) { r.BREWPERIOD = static_cast<std::uint8_t>(v.truncated()); }));
     periodLine(QStringLiteral("Conditioning:"), QStringLiteral("(Days Seconda&ry)"), BrewControl::BREWPERIOD2,
-               numberEntry(
-                   BrewControl::BREWPERIOD2, QStringLiteral("N2B"), {}, Decimal(0), Decimal(255),
-                   [](const BrewRecord &r) { return Decimal(int(r.BREWPERIOD2)); },
-                   [](BrewRecord &r, Decimal v) { r.BREWPERIOD2 = static_cast<std::uint8_t>(v.truncated()); }));
+        numberEntry(
+            BrewControl::BREWPERIOD2, QStringLiteral("N2B"), {}, Decimal(0), Decimal(255),
+            [](const BrewRecord &r) { return Decimal(int(r.BREWPERIOD2)); },
+            [](BrewRecord &r, Decimal v) { r.BREWPERIOD2 = static_cast<std::uint8_t>(v.truncated()); }));
 
     line(text(QStringLiteral("Original Gravity:")),
-         display(BrewControl::None,
-                 [this] { return picture::format(QStringLiteral("N4B"), int(m_logic->record().ORIGINALGRAVITY)); }),
-         text(QStringLiteral("=")),
-         display(BrewControl::None, [this] { return picture::format(QStringLiteral("N5.3B"), m_logic->displayOG()); }));
+        display(BrewControl::None,
+            [this] { return picture::format(QStringLiteral("N4B"), int(m_logic->record().ORIGINALGRAVITY)); }),
+        text(QStringLiteral("=")),
+        display(BrewControl::None, [this] { return picture::format(QStringLiteral("N5.3B"), m_logic->displayOG()); }));
     line(text(QStringLiteral("Date Down:")),
-         display(BrewControl::None, [this] { return date::shortText(m_logic->record().DATEDOWN); }));
+        display(BrewControl::None, [this] { return date::shortText(m_logic->record().DATEDOWN); }));
     field(QStringLiteral("Final &Gravity:"), BrewControl::FINALGRAVITY,
-          gravitySpin(BrewControl::FINALGRAVITY, &BrewRecord::FINALGRAVITY,
-                      QStringLiteral("Hydrometer reading after fermentation.\n(Before adding priming sugar etc.)")),
-          text(QStringLiteral("=")),
-          display(BrewControl::None, [this] { return picture::format(QStringLiteral("N5.3B"), m_logic->displayFG()); }));
+        gravitySpin(BrewControl::FINALGRAVITY, &BrewRecord::FINALGRAVITY,
+            QStringLiteral("Hydrometer reading after fermentation.\n(Before adding priming sugar etc.)")),
+        text(QStringLiteral("=")),
+        display(BrewControl::None, [this] { return picture::format(QStringLiteral("N5.3B"), m_logic->displayFG()); }));
     field(QStringLiteral("Temp. at &Read&ing:"), BrewControl::SPAREFIELD2,
-          textSpin(BrewControl::SPAREFIELD2, &BrewRecord::SPAREFIELD2,
-                   QStringLiteral("Temperature of brew at hydrometer reading. (optional)")),
-          display(BrewControl::None, [this] { return m_logic->temp1Char(); }));
+        textSpin(BrewControl::SPAREFIELD2, &BrewRecord::SPAREFIELD2,
+            QStringLiteral("Temperature of brew at hydrometer reading. (optional)")),
+        display(BrewControl::None, [this] { return m_logic->temp1Char(); }));
     field(QStringLiteral("% Alcohol"), BrewControl::ESTIMATEDALC,
-          numberEntry(
-              BrewControl::ESTIMATEDALC, QStringLiteral("N5.1B"), QStringLiteral("Use default or your own calculation."),
-              Decimal(0), Decimal(999), [](const BrewRecord &r) { return r.ESTIMATEDALC; },
-              [](BrewRecord &r, Decimal v) { r.ESTIMATEDALC = v.rounded(2); }),
-          display(BrewControl::None, [this] { return m_logic->alcBy2(); }));
+        numberEntry(
+            BrewControl::ESTIMATEDALC, QStringLiteral("N5.1B"), QStringLiteral("Use default or your own calculation."),
+            Decimal(0), Decimal(999), [](const BrewRecord &r) { return r.ESTIMATEDALC; },
+            [](BrewRecord &r, Decimal v) { r.ESTIMATEDALC = v.rounded(2); }),
+        display(BrewControl::None, [this] { return m_logic->alcBy2(); }));
     grid->addWidget(button(BrewControl::CalculateAlc, QStringLiteral("Calculat&e Alc%"),
-                           QStringLiteral("Alc% based on hydrometer readings.")),
-                    row++, 1);
+                        QStringLiteral("Alc% based on hydrometer readings.")),
+        row++, 1);
 
     auto *alternatives = new QGroupBox(QStringLiteral("Alternative Alc% calculation methods..."));
     auto *altRow = new QHBoxLayout(alternatives);
-    QWidget *sugarAlc = button(BrewControl::SugarAlc, QStringLiteral(" A&lc% (Sugar)"), QStringLiteral("Alc% based on sugar used."));
-    QWidget *alcCalc = button(BrewControl::AlcCalculator, QStringLiteral("&Alc% Calculator"), QStringLiteral("Calculate Alcohol %"));
+    QWidget *sugarAlc
+        = button(BrewControl::SugarAlc, QStringLiteral(" A&lc% (Sugar)"), QStringLiteral("Alc% based on sugar used."));
+    QWidget *alcCalc
+        = button(BrewControl::AlcCalculator, QStringLiteral("&Alc% Calculator"), QStringLiteral("Calculate Alcohol %"));
     altRow->addWidget(sugarAlc);
     altRow->addWidget(alcCalc);
     // These two only open windows; no rule of the form is involved.
@@ -765,8 +766,8 @@ QWidget *BrewForm::buildBottling()
     connect(static_cast<QPushButton *>(alcCalc), &QPushButton::clicked, this, [this] { openAlcCalculator(this); });
     grid->addWidget(alternatives, row++, 0, 1, 4);
     grid->addWidget(button(BrewControl::PrimeBottling, QStringLiteral("Prime Entry Field&s"),
-                           QStringLiteral("Prime Bottle Conditioning default values.")),
-                    row++, 3, Qt::AlignRight);
+                        QStringLiteral("Prime Bottle Conditioning default values.")),
+        row++, 3, Qt::AlignRight);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(row, 1);
     return page;
@@ -800,32 +801,32 @@ QWidget *BrewForm::buildTasting()
 
     auto *grid = new QGridLayout;
     int row = 0;
-    const auto score = [&](const QString &prompt, const QString &range, BrewControl id, int high,
-                           double BrewRecord::*member) {
-        QWidget *spin = intSpin(
-            id, 1, high, 1, 2, QStringLiteral("Range 1 to %1").arg(high),
-            [member](const BrewRecord &r) { return int(r.*member); },
-            [member](BrewRecord &r, int v) { r.*member = v; });
-        auto *picture = new QLabel;
-        picture->setObjectName(nameOf(id) + QStringLiteral("Picture"));
-        m_displays.push_back([this, picture, id] {
-            const bool good = m_logic->look(id) == UpdateBrewsLogic::ScoreLook::Good;
-            picture->setPixmap(scorePicture(good));
-            picture->setToolTip(good ? QStringLiteral("Good") : QStringLiteral("Low"));
-        });
-        grid->addWidget(promptFor(prompt, id), row, 0);
-        grid->addWidget(text(range), row, 1);
-        grid->addWidget(spin, row, 2);
-        grid->addWidget(picture, row, 3);
-        ++row;
-    };
+    const auto score
+        = [&](const QString &prompt, const QString &range, BrewControl id, int high, double BrewRecord::*member) {
+              QWidget *spin = intSpin(
+                  id, 1, high, 1, 2, QStringLiteral("Range 1 to %1").arg(high),
+                  [member](const BrewRecord &r) { return int(r.*member); },
+                  [member](BrewRecord &r, int v) { r.*member = v; });
+              auto *picture = new QLabel;
+              picture->setObjectName(nameOf(id) + QStringLiteral("Picture"));
+              m_displays.push_back([this, picture, id] {
+                  const bool good = m_logic->look(id) == UpdateBrewsLogic::ScoreLook::Good;
+                  picture->setPixmap(scorePicture(good));
+                  picture->setToolTip(good ? QStringLiteral("Good") : QStringLiteral("Low"));
+              });
+              grid->addWidget(promptFor(prompt, id), row, 0);
+              grid->addWidget(text(range), row, 1);
+              grid->addWidget(spin, row, 2);
+              grid->addWidget(picture, row, 3);
+              ++row;
+          };
     score(QStringLiteral("App&earance:"), QStringLiteral("(1-7)"), BrewControl::APPEARANCE, 7, &BrewRecord::APPEARANCE);
     score(QStringLiteral("&Aroma/Bouquet:"), QStringLiteral("(1-8)"), BrewControl::AROMA, 8, &BrewRecord::AROMA);
     score(QStringLiteral("Ta&ste:"), QStringLiteral("(1-35)"), BrewControl::TASTE, 35, &BrewRecord::TASTE);
 
     grid->addWidget(text(QStringLiteral("Overall Score")), row, 0);
-    QLabel *overall = display(BrewControl::None,
-                              [this] { return picture::format(QStringLiteral("N02"), int(m_logic->record().OVERALL)); });
+    QLabel *overall = display(
+        BrewControl::None, [this] { return picture::format(QStringLiteral("N02"), int(m_logic->record().OVERALL)); });
     overall->setObjectName(QStringLiteral("OVERALL"));
     grid->addWidget(overall, row, 2);
     grid->addWidget(text(QStringLiteral("/ 50")), row, 3);
@@ -833,17 +834,17 @@ QWidget *BrewForm::buildTasting()
     grid->addWidget(button(BrewControl::Reset, QStringLiteral("&Reset"), QStringLiteral("Clear all scores")), row++, 2);
 
     QWidget *maturity = textEntry(BrewControl::SPAREFIELD4, &BrewRecord::SPAREFIELD4, 20,
-                                  QStringLiteral("Optionally record a best maturity period."));
+        QStringLiteral("Optionally record a best maturity period."));
     grid->addWidget(promptFor(QStringLiteral("Best &maturity period for this Brew/Recipe:"), BrewControl::SPAREFIELD4),
-                    row++, 0, 1, 4);
+        row++, 0, 1, 4);
     grid->addWidget(maturity, row++, 0, 1, 3);
     grid->addWidget(button(BrewControl::CalculateCost, QStringLiteral("Calculate Cost   >"),
-                           QStringLiteral("Calculate and return the total cost of this brew")),
-                    row++, 0, 1, 2);
+                        QStringLiteral("Calculate and return the total cost of this brew")),
+        row++, 0, 1, 2);
     QWidget *cost = numberEntry(
         BrewControl::BREWCOST, QStringLiteral("N-10.2B"), QStringLiteral("Record the total cost of this brew"),
-        -Decimal::fromScaled(9999999, 2), Decimal::fromScaled(9999999, 2), [](const BrewRecord &r) { return r.BREWCOST; },
-        [](BrewRecord &r, Decimal v) { r.BREWCOST = v.rounded(2); });
+        -Decimal::fromScaled(9999999, 2), Decimal::fromScaled(9999999, 2),
+        [](const BrewRecord &r) { return r.BREWCOST; }, [](BrewRecord &r, Decimal v) { r.BREWCOST = v.rounded(2); });
     grid->addWidget(promptFor(QStringLiteral("Brew Cost:"), BrewControl::BREWCOST), row, 0);
     grid->addWidget(cost, row++, 1, 1, 2);
     grid->setRowStretch(row, 1);
@@ -1058,10 +1059,7 @@ void BrewForm::refresh()
 
 BrewTab BrewForm::currentTab() const { return static_cast<BrewTab>(m_tabs->currentIndex()); }
 
-void BrewForm::showTab(BrewTab tab)
-{
-    m_tabs->setCurrentIndex(static_cast<int>(tab));
-}
+void BrewForm::showTab(BrewTab tab) { m_tabs->setCurrentIndex(static_cast<int>(tab)); }
 
 void BrewForm::beep() { QApplication::beep(); }
 

@@ -48,11 +48,10 @@ public slots:
     void reject() override; // Escape: the same as "&Cancel"
 
 private:
-    struct Binding
-    {
+    struct Binding {
         BrewControl id;
         QWidget *widget;
-        std::function<void()> load;  // record -> widget
+        std::function<void()> load; // record -> widget
         std::function<void()> store; // widget -> record
     };
 
@@ -77,16 +76,14 @@ private:
     // Binding helpers: each creates the control, names it after its field and registers it.
     QWidget *textEntry(BrewControl id, QString BrewRecord::*field, int width, const QString &tip);
     QWidget *numberEntry(BrewControl id, const QString &picture, const QString &tip, Decimal low, Decimal high,
-                         std::function<Decimal(const BrewRecord &)> get,
-                         std::function<void(BrewRecord &, Decimal)> set);
-    template <class Box>
-    void connectSpin(Box *box, BrewControl id);
+        std::function<Decimal(const BrewRecord &)> get, std::function<void(BrewRecord &, Decimal)> set);
+    template <class Box> void connectSpin(Box *box, BrewControl id);
     QWidget *bindSpin(IntSpinBox *box, BrewControl id, const QString &tip, std::function<int(const BrewRecord &)> get,
-                      std::function<void(BrewRecord &, int)> set);
+        std::function<void(BrewRecord &, int)> set);
     QWidget *intSpin(BrewControl id, int low, int high, int step, int digits, const QString &tip,
-                     std::function<int(const BrewRecord &)> get, std::function<void(BrewRecord &, int)> set);
+        std::function<int(const BrewRecord &)> get, std::function<void(BrewRecord &, int)> set);
     QWidget *decimalSpin(BrewControl id, Decimal BrewRecord::*field, Decimal low, Decimal high, Decimal step,
-                         int decimals, const QString &tip);
+        int decimals, const QString &tip);
     QWidget *gravitySpin(BrewControl id, std::int16_t BrewRecord::*field, const QString &tip);
     QWidget *dateSpin(BrewControl id, date::Day BrewRecord::*field, int step, const QString &tip);
     QWidget *textSpin(BrewControl id, QString BrewRecord::*field, const QString &tip);
@@ -94,7 +91,7 @@ private:
     QLabel *display(BrewControl id, std::function<QString()> text);
     QLabel *promptFor(const QString &text, BrewControl buddy);
     void bind(BrewControl id, QWidget *widget, std::function<void()> load, std::function<void()> store);
-    void accept(BrewControl id);  // a typed or picked value: store it, then the rules
+    void accept(BrewControl id); // a typed or picked value: store it, then the rules
     void stepped(BrewControl id); // a spin press: store it, then the rules
     // Takes what is still being typed and the changed notes into the record.
     void storeAll();
@@ -103,7 +100,6 @@ private:
 
     std::unique_ptr<UpdateBrewsLogic> m_logic;
     BrewsTable &m_table;
-    Prompter &m_prompter;
     QTabWidget *m_tabs = nullptr;
     QHash<BrewControl, QWidget *> m_controls;
     QHash<const QWidget *, BrewControl> m_ids;
@@ -114,7 +110,7 @@ private:
     std::function<void()> m_costCalculator;
     BrewControl m_pendingFocus = BrewControl::None;
     BrewControl m_focused = BrewControl::None; // the control the rules last saw the focus enter
-    QSet<BrewControl> m_stepped;               // spun since last accepted
+    QSet<BrewControl> m_stepped; // spun since last accepted
     QSet<BrewControl> m_notesChanged;
     bool m_refreshing = false;
     bool m_done = false;

@@ -6,7 +6,9 @@
 #include <QDialogButtonBox>
 #include <QVBoxLayout>
 
-DatePicker::DatePicker(date::Day start, QWidget *parent) : QDialog(parent), m_calendar(new QCalendarWidget(this))
+DatePicker::DatePicker(date::Day start, QWidget *parent)
+    : QDialog(parent)
+    , m_calendar(new QCalendarWidget(this))
 {
     setWindowTitle(QStringLiteral("Select a Date"));
     setObjectName(QStringLiteral("DatePicker"));

@@ -13,10 +13,10 @@
 #include <QTextEdit>
 #include <QWidget>
 
-namespace {
-
-struct FormEntry
+namespace
 {
+
+struct FormEntry {
     QString procedure;
     FieldHistory::Restored restored;
 };
@@ -39,9 +39,9 @@ bool isDataField(const QWidget *w)
     if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
         return false;
     return qobject_cast<const QLineEdit *>(w) || qobject_cast<const QAbstractSpinBox *>(w)
-           || qobject_cast<const QComboBox *>(w) || qobject_cast<const QCheckBox *>(w)
-           || qobject_cast<const QRadioButton *>(w) || qobject_cast<const QTextEdit *>(w)
-           || qobject_cast<const QPlainTextEdit *>(w);
+        || qobject_cast<const QComboBox *>(w) || qobject_cast<const QCheckBox *>(w)
+        || qobject_cast<const QRadioButton *>(w) || qobject_cast<const QTextEdit *>(w)
+        || qobject_cast<const QPlainTextEdit *>(w);
 }
 
 bool isEditable(const QWidget *w)
@@ -89,7 +89,7 @@ FieldHistory *FieldHistory::instance()
 void FieldHistory::enable(QWidget *form, const QString &procedure, Restored restored)
 {
     instance();
-    forms().insert(form, FormEntry{procedure, std::move(restored)});
+    forms().insert(form, FormEntry { procedure, std::move(restored) });
     QObject::connect(form, &QObject::destroyed, instance(), [form] { forms().remove(form); });
 }
 

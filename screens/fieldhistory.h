@@ -35,6 +35,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    explicit FieldHistory(QObject *parent) : QObject(parent) {}
+    explicit FieldHistory(QObject *parent)
+        : QObject(parent)
+    {
+    }
     static FieldHistory *instance();
 };

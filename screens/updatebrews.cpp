@@ -3,8 +3,7 @@
 #include "screens/brewform.h"
 #include "screens/windowhost.h"
 
-bool runUpdateBrews(QWidget *parent, FormRequest request, BrewsTable &handle, BrewRecord &buffer,
-                    Prompter &prompter)
+bool runUpdateBrews(QWidget *parent, FormRequest request, BrewsTable &handle, BrewRecord &buffer, Prompter &prompter)
 {
     static const QString procedure = QStringLiteral("UpdateBrews");
     // One edit form at a time: a second request shows the open one instead.

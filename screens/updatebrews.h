@@ -19,5 +19,4 @@ enum class FormRequest { Insert, Change, Delete, View };
 // record number included, so the caller can highlight it) or deleted. Returns false when the user
 // abandoned the request, when the store refused it, and when another edit form is already open (that
 // one is brought to the front instead); `buffer` is then left as it came in.
-bool runUpdateBrews(QWidget *parent, FormRequest request, BrewsTable &handle, BrewRecord &buffer,
-                    Prompter &prompter);
+bool runUpdateBrews(QWidget *parent, FormRequest request, BrewsTable &handle, BrewRecord &buffer, Prompter &prompter);

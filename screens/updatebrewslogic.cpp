@@ -7,23 +7,24 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 QString number(long long n) { return QString::number(n); }
 
 Message info(const QString &caption, const QString &text)
 {
-    return Message{caption, text, MessageIcon::Information, {}, 1};
+    return Message { caption, text, MessageIcon::Information, {}, 1 };
 }
 
 Message warning(const QString &caption, const QString &text)
 {
-    return Message{caption, text, MessageIcon::Warning, {}, 1};
+    return Message { caption, text, MessageIcon::Warning, {}, 1 };
 }
 
 Message question(const QString &caption, const QString &text, const QString &buttons, int defaultButton)
 {
-    return Message{caption, text, MessageIcon::Question, buttons, defaultButton};
+    return Message { caption, text, MessageIcon::Question, buttons, defaultButton };
 }
 
 const QString kOutOfRange = QStringLiteral("Out of Range...");
@@ -43,32 +44,46 @@ constexpr int kCelsiusCap = 100;
 BrewControl controlFor(BrewField field)
 {
     switch (field) {
-    case BrewField::None: return BrewControl::None;
-    case BrewField::BatchNumber: return BrewControl::BATCHNUMBER;
-    case BrewField::BrewKit: return BrewControl::BREWKIT;
-    case BrewField::DateDown: return BrewControl::DATEDOWN;
-    case BrewField::DateDownCalendar: return BrewControl::DateDownCalendar;
-    case BrewField::OriginalGravity: return BrewControl::ORIGINALGRAVITY;
-    case BrewField::DateBottled: return BrewControl::DATEBOTTLED;
-    case BrewField::DateBottledCalendar: return BrewControl::DateBottledCalendar;
-    case BrewField::MinUse: return BrewControl::MINUSE;
-    case BrewField::MaxUse: return BrewControl::MAXUSE;
-    case BrewField::BrewPeriod: return BrewControl::BREWPERIOD;
-    case BrewField::FinalGravity: return BrewControl::FINALGRAVITY;
-    case BrewField::EstimatedAlc: return BrewControl::ESTIMATEDALC;
-    case BrewField::CalculateAlc: return BrewControl::CalculateAlc;
-    case BrewField::BrewCost: return BrewControl::BREWCOST;
+    case BrewField::None:
+        return BrewControl::None;
+    case BrewField::BatchNumber:
+        return BrewControl::BATCHNUMBER;
+    case BrewField::BrewKit:
+        return BrewControl::BREWKIT;
+    case BrewField::DateDown:
+        return BrewControl::DATEDOWN;
+    case BrewField::DateDownCalendar:
+        return BrewControl::DateDownCalendar;
+    case BrewField::OriginalGravity:
+        return BrewControl::ORIGINALGRAVITY;
+    case BrewField::DateBottled:
+        return BrewControl::DATEBOTTLED;
+    case BrewField::DateBottledCalendar:
+        return BrewControl::DateBottledCalendar;
+    case BrewField::MinUse:
+        return BrewControl::MINUSE;
+    case BrewField::MaxUse:
+        return BrewControl::MAXUSE;
+    case BrewField::BrewPeriod:
+        return BrewControl::BREWPERIOD;
+    case BrewField::FinalGravity:
+        return BrewControl::FINALGRAVITY;
+    case BrewField::EstimatedAlc:
+        return BrewControl::ESTIMATEDALC;
+    case BrewField::CalculateAlc:
+        return BrewControl::CalculateAlc;
+    case BrewField::BrewCost:
+        return BrewControl::BREWCOST;
     }
     return BrewControl::None;
 }
 
-UpdateBrewsLogic::UpdateBrewsLogic(FormRequest request, BrewsTable &table, Prompter &prompter,
-                                   UpdateBrewsView &view)
-    : m_request(request),
-      m_table(table),
-      m_prompter(prompter),
-      m_view(view),
-      m_dates(m_record, prompter, glo().OVERRIDEFERMENTATION != 0)
+UpdateBrewsLogic::UpdateBrewsLogic(FormRequest request, BrewsTable &table, Prompter &prompter, UpdateBrewsView &view)
+    : m_request(request)
+    , m_table(table)
+    , m_prompter(prompter)
+    , m_view(view)
+    , m_dates(m_record, prompter, glo().OVERRIDEFERMENTATION != 0)
 {
 }
 
@@ -102,11 +117,11 @@ bool UpdateBrewsLogic::open(const BrewRecord &row)
 
     // 6. A prime button whose tab already holds data is not offered.
     const BrewRecord &r = m_record;
-    m_view.setControlVisible(BrewControl::PrimeFermentation,
-                      !(r.WATERVOLUMELTR > 0 || r.BREWSUGARKG > 0 || r.ORIGINALGRAVITY > 0));
+    m_view.setControlVisible(
+        BrewControl::PrimeFermentation, !(r.WATERVOLUMELTR > 0 || r.BREWSUGARKG > 0 || r.ORIGINALGRAVITY > 0));
     m_view.setControlVisible(BrewControl::PrimeBottling,
-                      !(r.PRIMERSUGARKG > 0 || r.DATEBOTTLED > 0 || r.MINUSE > 0 || r.MAXUSE > 0 || r.BREWTEMP > 0
-                        || r.BREWPERIOD > 0 || r.FINALGRAVITY > 0));
+        !(r.PRIMERSUGARKG > 0 || r.DATEBOTTLED > 0 || r.MINUSE > 0 || r.MAXUSE > 0 || r.BREWTEMP > 0 || r.BREWPERIOD > 0
+            || r.FINALGRAVITY > 0));
     const bool bottled = m_dates.useByEnabled();
     m_view.setControlEnabled(BrewControl::MinUseCalendar, bottled);
     m_view.setControlEnabled(BrewControl::MaxUseCalendar, bottled);
@@ -119,10 +134,14 @@ bool UpdateBrewsLogic::open(const BrewRecord &row)
 QString UpdateBrewsLogic::caption() const
 {
     switch (m_request) {
-    case FormRequest::Insert: return QStringLiteral("Add Brew");
-    case FormRequest::Change: return QStringLiteral("Update Brews");
-    case FormRequest::Delete: return QStringLiteral("Edit Brews");
-    case FormRequest::View: return QStringLiteral("View Only Mode");
+    case FormRequest::Insert:
+        return QStringLiteral("Add Brew");
+    case FormRequest::Change:
+        return QStringLiteral("Update Brews");
+    case FormRequest::Delete:
+        return QStringLiteral("Edit Brews");
+    case FormRequest::View:
+        return QStringLiteral("View Only Mode");
     }
     return {};
 }
@@ -139,9 +158,12 @@ QString UpdateBrewsLogic::temp1Char() const { return celsius() ? QStringLiteral(
 QString UpdateBrewsLogic::alcBy2() const
 {
     switch (glo().ALCBASEDON) {
-    case 1: return QStringLiteral("by volume");
-    case 0: return QStringLiteral("by weight");
-    default: return {};
+    case 1:
+        return QStringLiteral("by volume");
+    case 0:
+        return QStringLiteral("by weight");
+    default:
+        return {};
     }
 }
 Decimal UpdateBrewsLogic::displayOG() const { return Decimal(int(m_record.ORIGINALGRAVITY)) / Decimal(1000); }
@@ -154,10 +176,14 @@ bool UpdateBrewsLogic::stockFull() const { return m_record.STOCKONHAND.trimmed()
 UpdateBrewsLogic::ScoreLook UpdateBrewsLogic::look(BrewControl score) const
 {
     switch (score) {
-    case BrewControl::APPEARANCE: return m_looks[0];
-    case BrewControl::AROMA: return m_looks[1];
-    case BrewControl::TASTE: return m_looks[2];
-    default: return ScoreLook::Low;
+    case BrewControl::APPEARANCE:
+        return m_looks[0];
+    case BrewControl::AROMA:
+        return m_looks[1];
+    case BrewControl::TASTE:
+        return m_looks[2];
+    default:
+        return ScoreLook::Low;
     }
 }
 
@@ -168,7 +194,9 @@ void UpdateBrewsLogic::focusIn(BrewControl control)
     if (m_finished || readOnly())
         return;
     switch (control) {
-    case BrewControl::DATEDOWN: afterDates(m_dates.onDateDownTouched()); break;
+    case BrewControl::DATEDOWN:
+        afterDates(m_dates.onDateDownTouched());
+        break;
     case BrewControl::DATEBOTTLED: {
         const BrewField refused = m_dates.onDateBottledFocus();
         if (refused != BrewField::None)
@@ -177,20 +205,33 @@ void UpdateBrewsLogic::focusIn(BrewControl control)
             dateBottledTouched();
         break;
     }
-    case BrewControl::DateBottledCalendar: afterDates(m_dates.onDateBottledCalendarFocus()); break;
+    case BrewControl::DateBottledCalendar:
+        afterDates(m_dates.onDateBottledCalendarFocus());
+        break;
     case BrewControl::MINUSE:
     case BrewControl::MAXUSE: {
         const BrewField refused = m_dates.onUseByFocus();
         afterDates(refused != BrewField::None ? refused : m_dates.onUseByTouched());
         break;
     }
-    case BrewControl::ORIGINALGRAVITY: originalGravityTouched(); break;
-    case BrewControl::FINALGRAVITY: finalGravityFocus(); break;
+    case BrewControl::ORIGINALGRAVITY:
+        originalGravityTouched();
+        break;
+    case BrewControl::FINALGRAVITY:
+        finalGravityFocus();
+        break;
     case BrewControl::BREWSUGARKG:
-    case BrewControl::PRIMERSUGARKG: sugarTouched(control); break;
-    case BrewControl::PrimeBottling: bottlingNeedsDateDown(); break;
-    case BrewControl::CalculateCost: costFocus(); break;
-    default: break;
+    case BrewControl::PRIMERSUGARKG:
+        sugarTouched(control);
+        break;
+    case BrewControl::PrimeBottling:
+        bottlingNeedsDateDown();
+        break;
+    case BrewControl::CalculateCost:
+        costFocus();
+        break;
+    default:
+        break;
     }
     m_view.refresh();
 }
@@ -200,25 +241,42 @@ void UpdateBrewsLogic::changed(BrewControl control)
     if (m_finished || readOnly())
         return;
     switch (control) {
-    case BrewControl::BATCHNUMBER: batchNumberAccepted(); break;
+    case BrewControl::BATCHNUMBER:
+        batchNumberAccepted();
+        break;
     case BrewControl::DATEDOWN: {
         const BrewField down = m_dates.onDateDownTouched();
         const BrewField order = m_dates.onDateDownChanged();
         afterDates(order != BrewField::None ? order : down);
         break;
     }
-    case BrewControl::DATEBOTTLED: dateBottledTouched(); break;
+    case BrewControl::DATEBOTTLED:
+        dateBottledTouched();
+        break;
     case BrewControl::MINUSE:
-    case BrewControl::MAXUSE: afterDates(m_dates.onUseByTouched()); break;
-    case BrewControl::ORIGINALGRAVITY: originalGravityTouched(); break;
-    case BrewControl::FINALGRAVITY: finalGravityTouched(); break;
+    case BrewControl::MAXUSE:
+        afterDates(m_dates.onUseByTouched());
+        break;
+    case BrewControl::ORIGINALGRAVITY:
+        originalGravityTouched();
+        break;
+    case BrewControl::FINALGRAVITY:
+        finalGravityTouched();
+        break;
     case BrewControl::BREWSUGARKG:
-    case BrewControl::PRIMERSUGARKG: sugarTouched(control); break;
-    case BrewControl::BREWTEMP: brewTempTouched(false); break;
+    case BrewControl::PRIMERSUGARKG:
+        sugarTouched(control);
+        break;
+    case BrewControl::BREWTEMP:
+        brewTempTouched(false);
+        break;
     case BrewControl::APPEARANCE:
     case BrewControl::AROMA:
-    case BrewControl::TASTE: scoreTouched(control); break;
-    default: break;
+    case BrewControl::TASTE:
+        scoreTouched(control);
+        break;
+    default:
+        break;
     }
     m_view.refresh();
 }
@@ -229,8 +287,12 @@ void UpdateBrewsLogic::spun(BrewControl control)
         return;
     switch (control) {
     case BrewControl::MINUSE:
-    case BrewControl::MAXUSE: afterDates(m_dates.onUseBySpin()); break;
-    case BrewControl::BREWTEMP: brewTempTouched(true); break;
+    case BrewControl::MAXUSE:
+        afterDates(m_dates.onUseBySpin());
+        break;
+    case BrewControl::BREWTEMP:
+        brewTempTouched(true);
+        break;
     default:
         // Every other spin press counts as a change of the value.
         changed(control);
@@ -246,8 +308,8 @@ void UpdateBrewsLogic::refused(BrewControl control)
         return;
     if (control == BrewControl::ORIGINALGRAVITY || control == BrewControl::FINALGRAVITY)
         m_prompter.tell(info(QStringLiteral("Entry or Range error..."),
-                             QStringLiteral("Please exclude the decimal point.|Example: Enter 1.035 as 1035||Range "
-                                            "900 to 1200")));
+            QStringLiteral("Please exclude the decimal point.|Example: Enter 1.035 as 1035||Range "
+                           "900 to 1200")));
 }
 
 void UpdateBrewsLogic::pressed(BrewControl control)
@@ -261,17 +323,32 @@ void UpdateBrewsLogic::pressed(BrewControl control)
     if (readOnly())
         return;
     switch (control) {
-    case BrewControl::PrimeFermentation: primeFermentation(); break;
-    case BrewControl::PrimeBottling: primeBottling(); break;
+    case BrewControl::PrimeFermentation:
+        primeFermentation();
+        break;
+    case BrewControl::PrimeBottling:
+        primeBottling();
+        break;
     case BrewControl::DateDownCalendar:
     case BrewControl::DateBottledCalendar:
     case BrewControl::MinUseCalendar:
-    case BrewControl::MaxUseCalendar: pickDate(control); break;
-    case BrewControl::CalculateAlc: calculateAlc(); break;
-    case BrewControl::Reset: resetScores(); break;
-    case BrewControl::CalculateCost: costPressed(); break;
-    case BrewControl::OK: ok(); return;
-    default: break;
+    case BrewControl::MaxUseCalendar:
+        pickDate(control);
+        break;
+    case BrewControl::CalculateAlc:
+        calculateAlc();
+        break;
+    case BrewControl::Reset:
+        resetScores();
+        break;
+    case BrewControl::CalculateCost:
+        costPressed();
+        break;
+    case BrewControl::OK:
+        ok();
+        return;
+    default:
+        break;
     }
     m_view.refresh();
 }
@@ -279,7 +356,6 @@ void UpdateBrewsLogic::pressed(BrewControl control)
 void UpdateBrewsLogic::tabChanged(BrewTab)
 {
     overall();
-    m_appearanceGood = 5;
     m_looks[0] = m_record.APPEARANCE >= 5 ? ScoreLook::Good : ScoreLook::Low;
     m_looks[1] = m_record.AROMA >= 5 ? ScoreLook::Good : ScoreLook::Low;
     m_looks[2] = m_record.TASTE >= 25 ? ScoreLook::Good : ScoreLook::Low;
@@ -310,7 +386,7 @@ bool UpdateBrewsLogic::bottlingNeedsDateDown()
     if (m_record.DATEDOWN > 0)
         return false;
     m_prompter.tell(info(QStringLiteral("Can not proceed..."),
-                         QStringLiteral("A Date Down is required.||Please complete 'Fermentation' details first.")));
+        QStringLiteral("A Date Down is required.||Please complete 'Fermentation' details first.")));
     focus(BrewControl::DATEDOWN);
     return true;
 }
@@ -337,8 +413,8 @@ void UpdateBrewsLogic::primeBottling()
             r.FINALGRAVITY = std::min<std::int16_t>(1005, r.ORIGINALGRAVITY);
         } else {
             m_prompter.tell(info(QStringLiteral("Zero Original Gravity"),
-                                 QStringLiteral("As the final gravity can not be greater than |the original this "
-                                                "field will not be primed.")));
+                QStringLiteral("As the final gravity can not be greater than |the original this "
+                               "field will not be primed.")));
         }
     }
     if (blank(r.SPAREFIELD2))
@@ -361,8 +437,7 @@ void UpdateBrewsLogic::originalGravityTouched()
 void UpdateBrewsLogic::finalGravityFocus()
 {
     if (m_record.ORIGINALGRAVITY == 0) {
-        const int answer = m_prompter.ask(question(
-            QStringLiteral("Can not proceed"),
+        const int answer = m_prompter.ask(question(QStringLiteral("Can not proceed"),
             QStringLiteral("Must have Original Gravity entered.||Enter Original Gravity now?"), kYesNo, 1));
         if (answer == 1) {
             focus(BrewControl::ORIGINALGRAVITY);
@@ -414,12 +489,17 @@ void UpdateBrewsLogic::scoreTouched(BrewControl control)
     overall();
     switch (control) {
     case BrewControl::APPEARANCE:
-        m_appearanceGood = 4;
-        m_looks[0] = m_record.APPEARANCE >= m_appearanceGood ? ScoreLook::Good : ScoreLook::Low;
+        // Right after an appearance change 4 already counts as good; a tab change asks for 5.
+        m_looks[0] = m_record.APPEARANCE >= 4 ? ScoreLook::Good : ScoreLook::Low;
         break;
-    case BrewControl::AROMA: m_looks[1] = m_record.AROMA >= 5 ? ScoreLook::Good : ScoreLook::Low; break;
-    case BrewControl::TASTE: m_looks[2] = m_record.TASTE >= 25 ? ScoreLook::Good : ScoreLook::Low; break;
-    default: break;
+    case BrewControl::AROMA:
+        m_looks[1] = m_record.AROMA >= 5 ? ScoreLook::Good : ScoreLook::Low;
+        break;
+    case BrewControl::TASTE:
+        m_looks[2] = m_record.TASTE >= 25 ? ScoreLook::Good : ScoreLook::Low;
+        break;
+    default:
+        break;
     }
 }
 
@@ -427,16 +507,15 @@ void UpdateBrewsLogic::resetScores()
 {
     if (m_record.APPEARANCE + m_record.AROMA + m_record.TASTE > 0) {
         const int answer = m_prompter.ask(question(QStringLiteral("Please confirm..."),
-                                                   QStringLiteral("This will reset all the tasting scores to Zero"),
-                                                   QStringLiteral("&Zero|&Cancel"), 2));
+            QStringLiteral("This will reset all the tasting scores to Zero"), QStringLiteral("&Zero|&Cancel"), 2));
         if (answer != 1)
             return;
         m_record.APPEARANCE = m_record.AROMA = m_record.TASTE = 0;
         m_record.OVERALL = 0;
         m_looks[0] = m_looks[1] = m_looks[2] = ScoreLook::Low;
     } else {
-        m_prompter.tell(question(QStringLiteral("Reset not required..."),
-                                 QStringLiteral("All scores are already zero."), {}, 1));
+        m_prompter.tell(
+            question(QStringLiteral("Reset not required..."), QStringLiteral("All scores are already zero."), {}, 1));
     }
 }
 
@@ -477,8 +556,8 @@ void UpdateBrewsLogic::batchNumberAccepted()
     const Expected<bool> inUse = m_table.batchNumberInUse(m_record.BATCHNUMBER, m_record.RECORDNUMBER);
     if (inUse.ok() && *inUse) {
         m_prompter.tell(warning(QStringLiteral("Duplicates disallowed..."),
-                                QStringLiteral("The 'Batch Number' entered is already in use.||Please insert a new "
-                                               "batch number.")));
+            QStringLiteral("The 'Batch Number' entered is already in use.||Please insert a new "
+                           "batch number.")));
         focus(BrewControl::BATCHNUMBER);
     }
 }
@@ -519,14 +598,15 @@ void UpdateBrewsLogic::pickDate(BrewControl calendar)
         break;
     }
     case BrewControl::MinUseCalendar:
-        afterDates(m_dates.onUseByPicked(BrewField::MinUse,
-                                         m_view.pickDate(brewdates::calendarStart(m_record.MINUSE, today))));
+        afterDates(m_dates.onUseByPicked(
+            BrewField::MinUse, m_view.pickDate(brewdates::calendarStart(m_record.MINUSE, today))));
         break;
     case BrewControl::MaxUseCalendar:
-        afterDates(m_dates.onUseByPicked(BrewField::MaxUse,
-                                         m_view.pickDate(brewdates::calendarStart(m_record.MAXUSE, today))));
+        afterDates(m_dates.onUseByPicked(
+            BrewField::MaxUse, m_view.pickDate(brewdates::calendarStart(m_record.MAXUSE, today))));
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -558,9 +638,9 @@ bool UpdateBrewsLogic::gravitiesConfirmed()
     if (m_rememberedOG > 0 && m_rememberedFG > 0 && r.ORIGINALGRAVITY != m_rememberedOG
         && r.FINALGRAVITY != m_rememberedFG) {
         const QString text = QStringLiteral("Original Gravity changed from ") + pair(m_rememberedOG, r.ORIGINALGRAVITY)
-                             + QStringLiteral("|Final Gravity changed from ") + pair(m_rememberedFG, r.FINALGRAVITY)
-                             + QStringLiteral("|| The Alcohol % will need revising||     Update the ")
-                             + QStringLiteral("Alcohol % now?");
+            + QStringLiteral("|Final Gravity changed from ") + pair(m_rememberedFG, r.FINALGRAVITY)
+            + QStringLiteral("|| The Alcohol % will need revising||     Update the ")
+            + QStringLiteral("Alcohol % now?");
         if (m_prompter.ask(question(QStringLiteral("Auto Update?"), text, kYesNo, 1)) == 1) {
             alcohol::updateEstimatedAlc(m_record, byVolume, m_prompter);
             m_rememberedOG = r.ORIGINALGRAVITY;
@@ -570,20 +650,19 @@ bool UpdateBrewsLogic::gravitiesConfirmed()
         return false;
     }
 
-    struct Reading
-    {
+    struct Reading {
         const char *name;
         std::int16_t current;
         int &remembered;
     };
-    Reading readings[] = {{"Original", r.ORIGINALGRAVITY, m_rememberedOG}, {"Final", r.FINALGRAVITY, m_rememberedFG}};
+    Reading readings[]
+        = { { "Original", r.ORIGINALGRAVITY, m_rememberedOG }, { "Final", r.FINALGRAVITY, m_rememberedFG } };
     for (Reading &reading : readings) {
         if (reading.remembered <= 0 || reading.current == reading.remembered)
             continue;
         const QString text = QLatin1String(reading.name) + QStringLiteral(" Gravity changed from ")
-                             + pair(reading.remembered, reading.current)
-                             + QStringLiteral("|| The Alcohol % will need revising")
-                             + QStringLiteral(".||     Update the Alcohol % now?");
+            + pair(reading.remembered, reading.current) + QStringLiteral("|| The Alcohol % will need revising")
+            + QStringLiteral(".||     Update the Alcohol % now?");
         if (m_prompter.ask(question(QStringLiteral("Auto Update?"), text, kYesNo, 1)) == 1) {
             alcohol::updateEstimatedAlc(m_record, byVolume, m_prompter);
             reading.remembered = reading.current;
@@ -603,15 +682,15 @@ void UpdateBrewsLogic::ok()
     BrewRecord &r = m_record;
     if (blank(r.BREWKIT)) {
         m_prompter.tell(warning(QStringLiteral("Required field empty..."),
-                                QStringLiteral("The brew must have a description!||Please enter a Kit or Recipe "
-                                               "description |or select 'Cancel' to abort.")));
+            QStringLiteral("The brew must have a description!||Please enter a Kit or Recipe "
+                           "description |or select 'Cancel' to abort.")));
         focus(BrewControl::BREWKIT);
         m_view.refresh();
         return;
     }
     if (r.DATEDOWN < 1) {
         m_prompter.tell(warning(QStringLiteral("Required field empty..."),
-                                QStringLiteral("Must have a Date Down!||Please enter or to abort select 'Cancel'.")));
+            QStringLiteral("Must have a Date Down!||Please enter or to abort select 'Cancel'.")));
         focus(BrewControl::DATEDOWN);
         m_view.refresh();
         return;
@@ -656,8 +735,7 @@ void UpdateBrewsLogic::cancel()
         return;
     if (!readOnly() && fieldsChanged()) {
         const int answer = m_prompter.ask(question(QStringLiteral("Save Record"),
-                                                   QStringLiteral("Do you want to save the changes to this record?"),
-                                                   QStringLiteral("&Yes|&No|&Cancel"), 3));
+            QStringLiteral("Do you want to save the changes to this record?"), QStringLiteral("&Yes|&No|&Cancel"), 3));
         if (answer == 1) {
             ok();
             return;
@@ -673,8 +751,7 @@ void UpdateBrewsLogic::confirmDelete()
     if (m_finished || m_request != FormRequest::Delete)
         return;
     const int answer = m_prompter.ask(question(QStringLiteral("Confirm Delete"),
-                                               QStringLiteral("Are you sure you want to delete the highlighted record?"),
-                                               kYesNo, 2));
+        QStringLiteral("Are you sure you want to delete the highlighted record?"), kYesNo, 2));
     if (answer == 1 && m_table.remove(m_record.RECORDNUMBER, m_prompter))
         m_completed = true;
     finish();

@@ -128,33 +128,33 @@ public:
     bool fieldsChanged() const;
 
     // Window values (LOC).
-    QString sugarUnit() const;        // LOC:SUGAR
-    QString waterUnit() const;        // LOC:WATER
-    QString tempText() const;         // LOC:TEMP
-    QString temp1Char() const;        // LOC:TEMP1CHAR
-    QString alcBy2() const;           // LOC:ALCBY2
-    Decimal displayOG() const;        // LOC:DISPLAYOG
-    Decimal displayFG() const;        // LOC:DISPLAYFG
+    QString sugarUnit() const; // LOC:SUGAR
+    QString waterUnit() const; // LOC:WATER
+    QString tempText() const; // LOC:TEMP
+    QString temp1Char() const; // LOC:TEMP1CHAR
+    QString alcBy2() const; // LOC:ALCBY2
+    Decimal displayOG() const; // LOC:DISPLAYOG
+    Decimal displayFG() const; // LOC:DISPLAYFG
     QString fermentationText() const; // LOC:FERMENTATION
-    QString minUseText() const;       // LOC:MINUSESTRG
-    QString maxUseText() const;       // LOC:MAXUSESTRG
-    bool stockFull() const;           // the full mug beside "Stock on hand:"
+    QString minUseText() const; // LOC:MINUSESTRG
+    QString maxUseText() const; // LOC:MAXUSESTRG
+    bool stockFull() const; // the full mug beside "Stock on hand:"
     ScoreLook look(BrewControl score) const;
 
     // Events.
     void focusIn(BrewControl control);
-    void changed(BrewControl control);  // a value typed or picked was accepted
-    void spun(BrewControl control);     // a spin button or arrow key stepped the value
-    void refused(BrewControl control);  // the control refused a typed value (it beeped, the focus stays)
-    void pressed(BrewControl control);  // a button
+    void changed(BrewControl control); // a value typed or picked was accepted
+    void spun(BrewControl control); // a spin button or arrow key stepped the value
+    void refused(BrewControl control); // the control refused a typed value (it beeped, the focus stays)
+    void pressed(BrewControl control); // a button
     void tabChanged(BrewTab tab);
     void ok();
     void cancel(); // "&Cancel" and the window's close box
     // Delete request: asks "Confirm Delete" and deletes; the form closes either way.
     void confirmDelete();
 
-    // The checks of OK's date and gravity steps (exposed for the window's tests of focus).
-    date::Day rememberedDateDown() const { return m_dates.rememberedDateDown(); }
+    // The readings the alcohol figure was last worked out from (or as the form opened), which
+    // OK compares with.
     int rememberedOG() const { return m_rememberedOG; }
     int rememberedFG() const { return m_rememberedFG; }
 
@@ -192,9 +192,8 @@ private:
     BrewDateRules m_dates;
     int m_rememberedOG = 0;
     int m_rememberedFG = 0;
-    int m_appearanceGood = 5; // the appearance threshold: 5 at a tab change, 4 after an appearance change
-    ScoreLook m_looks[3] = {ScoreLook::Low, ScoreLook::Low, ScoreLook::Low};
-    bool m_reserved = false;   // an insert's row is held in the store
+    ScoreLook m_looks[3] = { ScoreLook::Low, ScoreLook::Low, ScoreLook::Low };
+    bool m_reserved = false; // an insert's row is held in the store
     bool m_completed = false;
     bool m_finished = false;
 };

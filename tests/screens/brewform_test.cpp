@@ -24,7 +24,8 @@
 
 using guitest::settle;
 
-namespace {
+namespace
+{
 
 const date::Day kToday = date::fromYmd(2026, 12, 11);
 
@@ -87,9 +88,9 @@ protected:
         settle();
     }
 
-    FixedClock clock{kToday};
+    FixedClock clock { kToday };
     QTemporaryDir dir;
-    BrewsTable table{dir.path()};
+    BrewsTable table { dir.path() };
     ScriptedPrompter prompter;
     std::unique_ptr<BrewForm> form;
 };
@@ -97,44 +98,43 @@ protected:
 TEST_F(BrewFormTest, EveryPromptNamesItsControlAndEveryControlCarriesItsTip)
 {
     BrewForm &f = open(FormRequest::Insert);
-    struct Row
-    {
+    struct Row {
         BrewControl id;
         const char *prompt;
         const char *tip;
     };
     const Row rows[] = {
-        {BrewControl::BATCHNUMBER, "Batch No.", "Brew Batch Number"},
-        {BrewControl::BREWKIT, "Brew &Kit/Recipe:", ""},
-        {BrewControl::BREWBATCHNAME, "Bre&w Batch Name:", "Your own individual name for this brew."},
-        {BrewControl::BREWSUGARTYPE, "Brewing Sugar &used:", "Description of sugar type used."},
-        {BrewControl::BREWSUGARKG, "Volu&me of Sugar:", "Sugar volume used."},
-        {BrewControl::WATERVOLUMELTR, "Volume of W&ater:", "Litres of water used."},
-        {BrewControl::YEAST, "&Yeast used:", "Yeast description & code."},
-        {BrewControl::DATEDOWN, "&Date Down:", ""},
-        {BrewControl::ORIGINALGRAVITY, "Original &Gravity:", "Hydrometer reading before fermentation."},
-        {BrewControl::SPAREFIELD1, "Temp. at Read&ing:", "Temperature of brew at hydrometer reading. (optional)"},
-        {BrewControl::STOCKONHAND, "Stock on hand:", ""},
-        {BrewControl::ADDITIVE1, "&1:", "Any additional information"},
-        {BrewControl::ADDITIVE5, "&5:", "Any additional information"},
-        {BrewControl::PRIMERSUGARTYPE, "&Priming Sugar:", "Description of sugar type used."},
-        {BrewControl::PRIMERSUGARKG, "&Volume of Sugar:", "Volume of sugar used."},
-        {BrewControl::BREWTEMP, "Fe&rmentation Temp.", "Temperature maintained during primary fermentation."},
-        {BrewControl::DATEBOTTLED, "&Date Bottled:", "Will default to date down + 7 days"},
-        {BrewControl::MINUSE, "&Min use by:", "Date can be either best maturity or min drinkable."},
-        {BrewControl::MAXUSE, "Max &use by:", "Drink before this date."},
-        {BrewControl::BREWPERIOD, "(Days Primary)", "Primary fermentation"},
-        {BrewControl::BREWPERIOD2, "(Days Seconda&ry)", ""},
-        {BrewControl::FINALGRAVITY, "Final &Gravity:",
-         "Hydrometer reading after fermentation.\n(Before adding priming sugar etc.)"},
-        {BrewControl::SPAREFIELD2, "Temp. at &Read&ing:", "Temperature of brew at hydrometer reading. (optional)"},
-        {BrewControl::ESTIMATEDALC, "% Alcohol", "Use default or your own calculation."},
-        {BrewControl::APPEARANCE, "App&earance:", "Range 1 to 7"},
-        {BrewControl::AROMA, "&Aroma/Bouquet:", "Range 1 to 8"},
-        {BrewControl::TASTE, "Ta&ste:", "Range 1 to 35"},
-        {BrewControl::SPAREFIELD4, "Best &maturity period for this Brew/Recipe:",
-         "Optionally record a best maturity period."},
-        {BrewControl::BREWCOST, "Brew Cost:", "Record the total cost of this brew"},
+        { BrewControl::BATCHNUMBER, "Batch No.", "Brew Batch Number" },
+        { BrewControl::BREWKIT, "Brew &Kit/Recipe:", "" },
+        { BrewControl::BREWBATCHNAME, "Bre&w Batch Name:", "Your own individual name for this brew." },
+        { BrewControl::BREWSUGARTYPE, "Brewing Sugar &used:", "Description of sugar type used." },
+        { BrewControl::BREWSUGARKG, "Volu&me of Sugar:", "Sugar volume used." },
+        { BrewControl::WATERVOLUMELTR, "Volume of W&ater:", "Litres of water used." },
+        { BrewControl::YEAST, "&Yeast used:", "Yeast description & code." },
+        { BrewControl::DATEDOWN, "&Date Down:", "" },
+        { BrewControl::ORIGINALGRAVITY, "Original &Gravity:", "Hydrometer reading before fermentation." },
+        { BrewControl::SPAREFIELD1, "Temp. at Read&ing:", "Temperature of brew at hydrometer reading. (optional)" },
+        { BrewControl::STOCKONHAND, "Stock on hand:", "" },
+        { BrewControl::ADDITIVE1, "&1:", "Any additional information" },
+        { BrewControl::ADDITIVE5, "&5:", "Any additional information" },
+        { BrewControl::PRIMERSUGARTYPE, "&Priming Sugar:", "Description of sugar type used." },
+        { BrewControl::PRIMERSUGARKG, "&Volume of Sugar:", "Volume of sugar used." },
+        { BrewControl::BREWTEMP, "Fe&rmentation Temp.", "Temperature maintained during primary fermentation." },
+        { BrewControl::DATEBOTTLED, "&Date Bottled:", "Will default to date down + 7 days" },
+        { BrewControl::MINUSE, "&Min use by:", "Date can be either best maturity or min drinkable." },
+        { BrewControl::MAXUSE, "Max &use by:", "Drink before this date." },
+        { BrewControl::BREWPERIOD, "(Days Primary)", "Primary fermentation" },
+        { BrewControl::BREWPERIOD2, "(Days Seconda&ry)", "" },
+        { BrewControl::FINALGRAVITY,
+            "Final &Gravity:", "Hydrometer reading after fermentation.\n(Before adding priming sugar etc.)" },
+        { BrewControl::SPAREFIELD2, "Temp. at &Read&ing:", "Temperature of brew at hydrometer reading. (optional)" },
+        { BrewControl::ESTIMATEDALC, "% Alcohol", "Use default or your own calculation." },
+        { BrewControl::APPEARANCE, "App&earance:", "Range 1 to 7" },
+        { BrewControl::AROMA, "&Aroma/Bouquet:", "Range 1 to 8" },
+        { BrewControl::TASTE, "Ta&ste:", "Range 1 to 35" },
+        { BrewControl::SPAREFIELD4,
+            "Best &maturity period for this Brew/Recipe:", "Optionally record a best maturity period." },
+        { BrewControl::BREWCOST, "Brew Cost:", "Record the total cost of this brew" },
     };
     for (const Row &r : rows) {
         QLabel *prompt = f.prompt(r.id);
@@ -145,18 +145,18 @@ TEST_F(BrewFormTest, EveryPromptNamesItsControlAndEveryControlCarriesItsTip)
     }
 
     const Row buttons[] = {
-        {BrewControl::DateDownCalendar, "...", "Select date from calendar"},
-        {BrewControl::PrimeFermentation, "Prime Entry Field&s", "Prime Fermentation to default values."},
-        {BrewControl::CalculateAlc, "Calculat&e Alc%", "Alc% based on hydrometer readings."},
-        {BrewControl::SugarAlc, " A&lc% (Sugar)", "Alc% based on sugar used."},
-        {BrewControl::AlcCalculator, "&Alc% Calculator", "Calculate Alcohol %"},
-        {BrewControl::PrimeBottling, "Prime Entry Field&s", "Prime Bottle Conditioning default values."},
-        {BrewControl::Reset, "&Reset", "Clear all scores"},
-        {BrewControl::CalculateCost, "Calculate Cost   >", "Calculate and return the total cost of this brew"},
-        {BrewControl::OK, "&OK", "Save details"},
-        {BrewControl::Cancel, "&Cancel", "Cancel without saving"},
-        {BrewControl::Help, "&Help", "Help about this window."},
-        {BrewControl::Calculator, "", "Calculator"},
+        { BrewControl::DateDownCalendar, "...", "Select date from calendar" },
+        { BrewControl::PrimeFermentation, "Prime Entry Field&s", "Prime Fermentation to default values." },
+        { BrewControl::CalculateAlc, "Calculat&e Alc%", "Alc% based on hydrometer readings." },
+        { BrewControl::SugarAlc, " A&lc% (Sugar)", "Alc% based on sugar used." },
+        { BrewControl::AlcCalculator, "&Alc% Calculator", "Calculate Alcohol %" },
+        { BrewControl::PrimeBottling, "Prime Entry Field&s", "Prime Bottle Conditioning default values." },
+        { BrewControl::Reset, "&Reset", "Clear all scores" },
+        { BrewControl::CalculateCost, "Calculate Cost   >", "Calculate and return the total cost of this brew" },
+        { BrewControl::OK, "&OK", "Save details" },
+        { BrewControl::Cancel, "&Cancel", "Cancel without saving" },
+        { BrewControl::Help, "&Help", "Help about this window." },
+        { BrewControl::Calculator, "", "Calculator" },
     };
     for (const Row &b : buttons) {
         auto *button = qobject_cast<QAbstractButton *>(f.control(b.id));
@@ -166,9 +166,8 @@ TEST_F(BrewFormTest, EveryPromptNamesItsControlAndEveryControlCarriesItsTip)
     }
     EXPECT_EQ(f.control(BrewControl::Calculator)->accessibleName(), QStringLiteral("Calculator"));
 
-    const QStringList tabs = {QStringLiteral("&Fermentation"), QStringLiteral("&Bottle Conditioning"),
-                              QStringLiteral("&Tasting/Cost"), QStringLiteral("&Notes (Brief)"),
-                              QStringLiteral("Notes (Detailed)")};
+    const QStringList tabs = { QStringLiteral("&Fermentation"), QStringLiteral("&Bottle Conditioning"),
+        QStringLiteral("&Tasting/Cost"), QStringLiteral("&Notes (Brief)"), QStringLiteral("Notes (Detailed)") };
     for (int i = 0; i < tabs.size(); ++i)
         EXPECT_EQ(f.tabs()->tabText(i), tabs[i]);
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Add Brew"));
@@ -182,15 +181,14 @@ TEST_F(BrewFormTest, DateFieldsTakeTheirRulesOnFocusAndOnChange)
     const BrewRecord &r = f.logic().record();
     EXPECT_EQ(r.DATEBOTTLED, kToday + 7);
     EXPECT_EQ(r.MAXUSE, kToday + 7 + 186);
-    EXPECT_EQ(static_cast<QAbstractSpinBox *>(f.control(BrewControl::DATEBOTTLED))->text(),
-              date::shortText(kToday + 7));
-    EXPECT_EQ(static_cast<QLabel *>(f.control(BrewControl::FermentationText))->text(),
-              QStringLiteral("Down + 7 days"));
+    EXPECT_EQ(
+        static_cast<QAbstractSpinBox *>(f.control(BrewControl::DATEBOTTLED))->text(), date::shortText(kToday + 7));
+    EXPECT_EQ(static_cast<QLabel *>(f.control(BrewControl::FermentationText))->text(), QStringLiteral("Down + 7 days"));
     EXPECT_EQ(static_cast<QLabel *>(f.control(BrewControl::MaxUseText))->text(), QStringLiteral("6 Months"));
 
     // Date Bottled typed equal to Date Down is put back to Date Down + 7.
     typeAndLeave(BrewControl::DATEBOTTLED, date::shortText(kToday));
-    EXPECT_EQ(prompter.captions(), QStringList{QStringLiteral("Date bottled error...")});
+    EXPECT_EQ(prompter.captions(), QStringList { QStringLiteral("Date bottled error...") });
     EXPECT_EQ(r.DATEBOTTLED, kToday + 7);
     EXPECT_EQ(QApplication::focusWidget(), f.control(BrewControl::DATEBOTTLED));
 }
@@ -218,7 +216,7 @@ TEST_F(BrewFormTest, OkChecksAndSavesCancelAsksBeforeDroppingChanges)
 {
     BrewForm &f = open(FormRequest::Insert);
     click(BrewControl::OK);
-    EXPECT_EQ(prompter.captions(), QStringList{QStringLiteral("Required field empty...")});
+    EXPECT_EQ(prompter.captions(), QStringList { QStringLiteral("Required field empty...") });
     EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(f.controlOf(QApplication::focusWidget()), BrewControl::BREWKIT);
 
@@ -236,7 +234,7 @@ TEST_F(BrewFormTest, OkChecksAndSavesCancelAsksBeforeDroppingChanges)
     typeAndLeave(BrewControl::YEAST, QStringLiteral("Nottingham"));
     prompter.answer(3);
     click(BrewControl::Cancel);
-    EXPECT_EQ(prompter.captions(), QStringList{QStringLiteral("Save Record")});
+    EXPECT_EQ(prompter.captions(), QStringList { QStringLiteral("Save Record") });
     EXPECT_TRUE(g.isVisible());
     prompter.answer(2);
     g.close(); // the close box is Cancel too
@@ -256,7 +254,7 @@ TEST_F(BrewFormTest, CtrlQuotePutsBackTheValueOfTheLastSavedBrew)
     ASSERT_FALSE(f.isVisible());
 
     BrewForm &g = open(FormRequest::Insert);
-    for (BrewControl id : {BrewControl::YEAST, BrewControl::ORIGINALGRAVITY}) {
+    for (BrewControl id : { BrewControl::YEAST, BrewControl::ORIGINALGRAVITY }) {
         focus(id);
         guitest::key(QApplication::focusWidget(), Qt::Key_Apostrophe, Qt::ControlModifier, QStringLiteral("'"));
         settle();
@@ -273,13 +271,13 @@ TEST_F(BrewFormTest, ViewOnlyLeavesTheTabsCancelHelpAndCalculator)
     brew.NOTES = QStringLiteral("Crisp.");
     BrewForm &f = open(FormRequest::View, stored(brew));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("View Only Mode"));
-    for (BrewControl id : {BrewControl::BREWKIT, BrewControl::DATEDOWN, BrewControl::ORIGINALGRAVITY,
-                           BrewControl::STOCKONHAND, BrewControl::PrimeFermentation, BrewControl::DATEBOTTLED,
-                           BrewControl::CalculateAlc, BrewControl::TASTE, BrewControl::Reset,
-                           BrewControl::CalculateCost, BrewControl::BREWCOST, BrewControl::OK})
+    for (BrewControl id :
+        { BrewControl::BREWKIT, BrewControl::DATEDOWN, BrewControl::ORIGINALGRAVITY, BrewControl::STOCKONHAND,
+            BrewControl::PrimeFermentation, BrewControl::DATEBOTTLED, BrewControl::CalculateAlc, BrewControl::TASTE,
+            BrewControl::Reset, BrewControl::CalculateCost, BrewControl::BREWCOST, BrewControl::OK })
         EXPECT_FALSE(f.control(id)->isEnabled()) << static_cast<int>(id);
     EXPECT_FALSE(f.findChild<QWidget *>(QStringLiteral("NoStock"))->isEnabled());
-    for (BrewControl id : {BrewControl::Cancel, BrewControl::Help, BrewControl::Calculator})
+    for (BrewControl id : { BrewControl::Cancel, BrewControl::Help, BrewControl::Calculator })
         EXPECT_TRUE(f.control(id)->isEnabled()) << static_cast<int>(id);
     EXPECT_TRUE(f.tabs()->isEnabled());
     auto *notes = static_cast<NotesEdit *>(f.control(BrewControl::NOTES));
@@ -322,7 +320,7 @@ TEST_F(BrewFormTest, KitListComesFromTheKitsTableInNameOrderAndAPickCopiesTheNam
         ASSERT_TRUE(kits.open());
         ScriptedPrompter quiet;
         int number = 1;
-        for (const char *name : {"Muntons Bitter", "brewferm Abbey", "Coopers Lager"}) {
+        for (const char *name : { "Muntons Bitter", "brewferm Abbey", "Coopers Lager" }) {
             KitRecord k;
             k.RECORDNUMBER = number++;
             k.NAMEOFBREW = QLatin1String(name);
@@ -335,8 +333,9 @@ TEST_F(BrewFormTest, KitListComesFromTheKitsTableInNameOrderAndAPickCopiesTheNam
     QStringList names;
     for (int i = 0; i < kit->count(); ++i)
         names << kit->itemText(i);
-    EXPECT_EQ(names, (QStringList{QStringLiteral("brewferm Abbey"), QStringLiteral("Coopers Lager"),
-                                  QStringLiteral("Muntons Bitter")}));
+    EXPECT_EQ(names,
+        (QStringList {
+            QStringLiteral("brewferm Abbey"), QStringLiteral("Coopers Lager"), QStringLiteral("Muntons Bitter") }));
     kit->setCurrentIndex(1);
     emit kit->activated(1);
     EXPECT_EQ(f.logic().record().BREWKIT, QStringLiteral("Coopers Lager"));
@@ -379,7 +378,7 @@ TEST_F(BrewFormTest, DeleteAsksOverTheFormAndRemovesTheBrew)
     BrewRecord buffer = stored(brew);
     prompter.answer(1);
     EXPECT_TRUE(runUpdateBrews(nullptr, FormRequest::Delete, table, buffer, prompter));
-    EXPECT_EQ(prompter.captions(), QStringList{QStringLiteral("Confirm Delete")});
+    EXPECT_EQ(prompter.captions(), QStringList { QStringLiteral("Confirm Delete") });
     EXPECT_FALSE(table.fetch(buffer.RECORDNUMBER).value().has_value());
 }
 

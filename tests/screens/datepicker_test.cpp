@@ -8,7 +8,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 // Runs `act` on the picker once its modal loop is running.
 std::optional<date::Day> pickWith(date::Day start, std::function<void(DatePicker *)> act)
@@ -33,11 +34,11 @@ TEST(DatePickerTest, ReturnsThePickedDayOrNothing)
 
     EXPECT_EQ(pickWith(start, [](DatePicker *p) { p->accept(); }), start);
     EXPECT_EQ(pickWith(start,
-                       [](DatePicker *p) {
-                           p->calendar()->setSelectedDate(QDate(2025, 4, 2));
-                           emit p->calendar()->activated(QDate(2025, 4, 2)); // double-click on a day
-                       }),
-              date::fromYmd(2025, 4, 2));
+                  [](DatePicker *p) {
+                      p->calendar()->setSelectedDate(QDate(2025, 4, 2));
+                      emit p->calendar()->activated(QDate(2025, 4, 2)); // double-click on a day
+                  }),
+        date::fromYmd(2025, 4, 2));
     EXPECT_EQ(pickWith(start, [](DatePicker *p) { p->reject(); }), std::nullopt);
     Clock::install(nullptr);
 }

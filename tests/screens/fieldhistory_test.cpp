@@ -11,10 +11,10 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-namespace {
-
-struct Form
+namespace
 {
+
+struct Form {
     std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
     QLineEdit *kit = make<QLineEdit>("BREWKIT");
     QSpinBox *gravity = make<QSpinBox>("ORIGINALGRAVITY");
@@ -72,11 +72,11 @@ TEST_F(FieldHistoryTest, CtrlQuotePutsBackTheLastSavedValueOfEachKindOfField)
 
     // The key reaches a spin box or combo through its inner entry.
     const std::vector<std::pair<QWidget *, QWidget *>> cases = {
-        {form.kit, form.kit},
-        {form.gravity->findChild<QLineEdit *>(), form.gravity},
-        {form.combo->lineEdit(), form.combo},
-        {form.notes, form.notes},
-        {form.have, form.have},
+        { form.kit, form.kit },
+        { form.gravity->findChild<QLineEdit *>(), form.gravity },
+        { form.combo->lineEdit(), form.combo },
+        { form.notes, form.notes },
+        { form.have, form.have },
     };
     for (const auto &[target, field] : cases)
         pressCtrlQuote(target);

@@ -15,7 +15,8 @@
 inline void PrintTo(const Decimal &d, std::ostream *os) { *os << d.toPlainText().toStdString(); }
 inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 
-namespace {
+namespace
+{
 
 Decimal dec(const char *text) { return *Decimal::parse(QString::fromLatin1(text)); }
 
@@ -25,7 +26,7 @@ public:
     void moveFocus(BrewControl control) override { focus.push_back(control); }
     void setControlEnabled(BrewControl control, bool on) override { enabled[control] = on; }
     void setControlVisible(BrewControl control, bool on) override { visible[control] = on; }
-    void refresh() override {}
+    void refresh() override { }
     BrewTab currentTab() const override { return tab; }
     void showTab(BrewTab t) override { tab = t; }
     void beep() override { ++beeps; }
@@ -108,9 +109,9 @@ protected:
         return *m_logic;
     }
 
-    FixedClock m_clock{kToday};
+    FixedClock m_clock { kToday };
     QTemporaryDir dir;
-    BrewsTable table{dir.path()};
+    BrewsTable table { dir.path() };
     ScriptedPrompter prompter;
     RecordingView view;
     std::unique_ptr<UpdateBrewsLogic> m_logic;
@@ -118,7 +119,7 @@ protected:
 
 Message infoMessage(const char *caption, const char *text)
 {
-    return Message{QLatin1String(caption), QLatin1String(text), MessageIcon::Information, {}, 1};
+    return Message { QLatin1String(caption), QLatin1String(text), MessageIcon::Information, {}, 1 };
 }
 
 TEST_F(UpdateBrewsLogicTest, NewBrewOpensNumberedAndDatedThenEnteringDateBottledFillsTheDates)
@@ -174,12 +175,11 @@ TEST_F(UpdateBrewsLogicTest, AbandonedNewBrewGivesItsReservedRowBack)
 
 TEST_F(UpdateBrewsLogicTest, PrimeFermentationFillsOnlyEmptyFieldsInTheChosenUnits)
 {
-    struct Case
-    {
+    struct Case {
         int units, temp;
         const char *sugar, *water, *temperature;
     };
-    for (const Case &c : {Case{1, 1, "1", "23", "21"}, Case{0, 0, "2.2", "5.11", "70"}}) {
+    for (const Case &c : { Case { 1, 1, "1", "23", "21" }, Case { 0, 0, "2.2", "5.11", "70" } }) {
         glo().UNITSPROMPT = c.units;
         glo().TEMPPROMPT = c.temp;
         view = {};
@@ -212,8 +212,7 @@ TEST_F(UpdateBrewsLogicTest, PrimeFermentationFillsOnlyEmptyFieldsInTheChosenUni
 
 TEST_F(UpdateBrewsLogicTest, PrimeBottleConditioningNeedsADateDownAndSparesTheFinalGravityWithoutAnOriginal)
 {
-    struct Case
-    {
+    struct Case {
         int units, temp;
         int og;
         const char *primer;
@@ -221,8 +220,8 @@ TEST_F(UpdateBrewsLogicTest, PrimeBottleConditioningNeedsADateDownAndSparesTheFi
         int fg;
         const char *readingTemp;
     };
-    for (const Case &c : {Case{1, 1, 1035, "0.18", 21, 1005, "21"}, Case{0, 0, 1035, "0.4", 70, 1005, "70"},
-                          Case{1, 1, 0, "0.18", 21, 0, "21"}}) {
+    for (const Case &c : { Case { 1, 1, 1035, "0.18", 21, 1005, "21" }, Case { 0, 0, 1035, "0.4", 70, 1005, "70" },
+             Case { 1, 1, 0, "0.18", 21, 0, "21" } }) {
         glo().UNITSPROMPT = c.units;
         glo().TEMPPROMPT = c.temp;
         view = {};
@@ -241,9 +240,9 @@ TEST_F(UpdateBrewsLogicTest, PrimeBottleConditioningNeedsADateDownAndSparesTheFi
         if (c.og == 0) {
             ASSERT_EQ(prompter.shown().size(), 1u);
             EXPECT_EQ(prompter.shown()[0],
-                      infoMessage("Zero Original Gravity",
-                                  "As the final gravity can not be greater than |the original this field will not "
-                                  "be primed."));
+                infoMessage("Zero Original Gravity",
+                    "As the final gravity can not be greater than |the original this field will not "
+                    "be primed."));
         } else {
             EXPECT_TRUE(prompter.shown().empty());
         }
@@ -256,9 +255,10 @@ TEST_F(UpdateBrewsLogicTest, PrimeBottleConditioningNeedsADateDownAndSparesTheFi
     f.focusIn(BrewControl::PrimeBottling);
     f.pressed(BrewControl::PrimeBottling);
     EXPECT_EQ(prompter.shown().size(), 1u);
-    EXPECT_EQ(prompter.shown()[0], infoMessage("Can not proceed...",
-                                               "A Date Down is required.||Please complete 'Fermentation' details "
-                                               "first."));
+    EXPECT_EQ(prompter.shown()[0],
+        infoMessage("Can not proceed...",
+            "A Date Down is required.||Please complete 'Fermentation' details "
+            "first."));
     EXPECT_EQ(view.lastFocus(), BrewControl::DATEDOWN);
     EXPECT_EQ(f.record().DATEBOTTLED, 0);
     EXPECT_TRUE(f.record().PRIMERSUGARKG.isZero());
@@ -302,7 +302,7 @@ TEST_F(UpdateBrewsLogicTest, GravityRelationsAndRefusedEntries)
         infoMessage("Out of Range...", "The Original Gravity can not be less than the Final."),
         infoMessage("Out of Range...", "The Final Gravity can not exceed the Original."),
         infoMessage("Entry or Range error...",
-                    "Please exclude the decimal point.|Example: Enter 1.035 as 1035||Range 900 to 1200"),
+            "Please exclude the decimal point.|Example: Enter 1.035 as 1035||Range 900 to 1200"),
     };
     EXPECT_EQ(prompter.shown(), expected);
 }
@@ -310,12 +310,12 @@ TEST_F(UpdateBrewsLogicTest, GravityRelationsAndRefusedEntries)
 TEST_F(UpdateBrewsLogicTest, FinalGravityWithoutAnOriginalOffersToEnterItFirst)
 {
     UpdateBrewsLogic &f = form(FormRequest::Insert);
-    const Message asked{QStringLiteral("Can not proceed"),
-                        QStringLiteral("Must have Original Gravity entered.||Enter Original Gravity now?"),
-                        MessageIcon::Question, QStringLiteral("&Yes|&No"), 1};
+    const Message asked { QStringLiteral("Can not proceed"),
+        QStringLiteral("Must have Original Gravity entered.||Enter Original Gravity now?"), MessageIcon::Question,
+        QStringLiteral("&Yes|&No"), 1 };
     prompter.answer(1);
     f.focusIn(BrewControl::FINALGRAVITY);
-    EXPECT_EQ(prompter.shown(), std::vector<Message>{asked});
+    EXPECT_EQ(prompter.shown(), std::vector<Message> { asked });
     EXPECT_EQ(view.lastFocus(), BrewControl::ORIGINALGRAVITY);
 
     view.focus.clear();
@@ -337,16 +337,15 @@ TEST_F(UpdateBrewsLogicTest, SugarStopsAtTheMaximumAndCelsiusAtBoiling)
     EXPECT_EQ(r.BREWSUGARKG, dec("9.99"));
     EXPECT_EQ(r.PRIMERSUGARKG, dec("9.99"));
     const Message reached = infoMessage("Out of Range...", "Reached the maximum of 9.990");
-    EXPECT_EQ(prompter.shown(), (std::vector<Message>{reached, reached}));
+    EXPECT_EQ(prompter.shown(), (std::vector<Message> { reached, reached }));
 
-    struct Case
-    {
+    struct Case {
         int temp, value;
         bool stepped;
         int expected, beeps;
     };
-    for (const Case &c : {Case{1, 100, true, 100, 1}, Case{1, 101, false, 100, 1}, Case{1, 100, false, 100, 0},
-                          Case{1, 99, true, 99, 0}, Case{0, 150, true, 150, 0}}) {
+    for (const Case &c : { Case { 1, 100, true, 100, 1 }, Case { 1, 101, false, 100, 1 },
+             Case { 1, 100, false, 100, 0 }, Case { 1, 99, true, 99, 0 }, Case { 0, 150, true, 150, 0 } }) {
         glo().TEMPPROMPT = c.temp;
         view.beeps = 0;
         r.BREWTEMP = c.value;
@@ -362,16 +361,16 @@ TEST_F(UpdateBrewsLogicTest, BothGravitiesChangedAsksUntilTheAlcoholIsRevised)
     UpdateBrewsLogic &f = form(FormRequest::Change, original);
     f.record().ORIGINALGRAVITY = 1060;
     f.record().FINALGRAVITY = 1012;
-    const Message asked{QStringLiteral("Auto Update?"),
-                        QStringLiteral("Original Gravity changed from 1050 to 1060|Final Gravity changed from 1010 to "
-                                       "1012|| The Alcohol % will need revising||     Update the Alcohol % now?"),
-                        MessageIcon::Question, QStringLiteral("&Yes|&No"), 1};
+    const Message asked { QStringLiteral("Auto Update?"),
+        QStringLiteral("Original Gravity changed from 1050 to 1060|Final Gravity changed from 1010 to "
+                       "1012|| The Alcohol % will need revising||     Update the Alcohol % now?"),
+        MessageIcon::Question, QStringLiteral("&Yes|&No"), 1 };
 
     for (int round = 0; round < 2; ++round) {
         prompter.clear();
         prompter.answer(2);
         f.ok();
-        EXPECT_EQ(prompter.shown(), std::vector<Message>{asked});
+        EXPECT_EQ(prompter.shown(), std::vector<Message> { asked });
         EXPECT_FALSE(view.closed);
     }
     EXPECT_EQ(reread(original.RECORDNUMBER), original);
@@ -380,8 +379,9 @@ TEST_F(UpdateBrewsLogicTest, BothGravitiesChangedAsksUntilTheAlcoholIsRevised)
     prompter.answer(1); // update now
     prompter.answer(2); // no bottle allowance
     f.ok();
-    EXPECT_EQ(prompter.captions(), (QStringList{QStringLiteral("Auto Update?"),
-                                                QStringLiteral("% Alcohol by Volume (abv)"), QStringLiteral("Done...")}));
+    EXPECT_EQ(prompter.captions(),
+        (QStringList {
+            QStringLiteral("Auto Update?"), QStringLiteral("% Alcohol by Volume (abv)"), QStringLiteral("Done...") }));
     EXPECT_EQ(f.record().ESTIMATEDALC, dec("6.4"));
     EXPECT_EQ(view.tab, BrewTab::BottleConditioning);
     EXPECT_EQ(view.lastFocus(), BrewControl::CalculateAlc);
@@ -401,11 +401,11 @@ TEST_F(UpdateBrewsLogicTest, OnlyTheFinalGravityChangedAndNoSavesTheOldFigure)
     f.record().FINALGRAVITY = 1008;
     prompter.answer(2);
     f.ok();
-    const Message asked{QStringLiteral("Auto Update?"),
-                        QStringLiteral("Final Gravity changed from 1010 to 1008|| The Alcohol % will need revising.|| "
-                                       "    Update the Alcohol % now?"),
-                        MessageIcon::Question, QStringLiteral("&Yes|&No"), 1};
-    EXPECT_EQ(prompter.shown(), std::vector<Message>{asked});
+    const Message asked { QStringLiteral("Auto Update?"),
+        QStringLiteral("Final Gravity changed from 1010 to 1008|| The Alcohol % will need revising.|| "
+                       "    Update the Alcohol % now?"),
+        MessageIcon::Question, QStringLiteral("&Yes|&No"), 1 };
+    EXPECT_EQ(prompter.shown(), std::vector<Message> { asked });
     EXPECT_TRUE(view.closed);
     const auto saved = reread(original.RECORDNUMBER);
     EXPECT_EQ(saved->FINALGRAVITY, 1008);
@@ -424,13 +424,13 @@ TEST_F(UpdateBrewsLogicTest, CalculateAlcRemembersTheReadingsItUsed)
     EXPECT_EQ(f.rememberedFG(), 1008);
     prompter.clear();
     f.ok(); // nothing left to revise
-    EXPECT_EQ(prompter.captions(), QStringList{});
+    EXPECT_EQ(prompter.captions(), QStringList {});
     EXPECT_TRUE(view.closed);
 
     // A check that fails clears the figure and sends the focus to the reading to mend.
     UpdateBrewsLogic &g = form(FormRequest::Insert);
     g.pressed(BrewControl::CalculateAlc);
-    EXPECT_EQ(prompter.captions(), QStringList{QStringLiteral("Can not calculate!")});
+    EXPECT_EQ(prompter.captions(), QStringList { QStringLiteral("Can not calculate!") });
     EXPECT_EQ(view.lastFocus(), BrewControl::ORIGINALGRAVITY);
     EXPECT_EQ(g.rememberedOG(), 0);
 }
@@ -459,9 +459,9 @@ TEST_F(UpdateBrewsLogicTest, ScoresSumToTheOverallScoreAndResetAsksFirst)
     EXPECT_EQ(f.look(BrewControl::APPEARANCE), Look::Low);
     EXPECT_EQ(r.OVERALL, 30);
 
-    const Message confirm{QStringLiteral("Please confirm..."),
-                          QStringLiteral("This will reset all the tasting scores to Zero"), MessageIcon::Question,
-                          QStringLiteral("&Zero|&Cancel"), 2};
+    const Message confirm { QStringLiteral("Please confirm..."),
+        QStringLiteral("This will reset all the tasting scores to Zero"), MessageIcon::Question,
+        QStringLiteral("&Zero|&Cancel"), 2 };
     prompter.answer(2);
     f.pressed(BrewControl::Reset);
     EXPECT_EQ(r.OVERALL, 30);
@@ -471,9 +471,9 @@ TEST_F(UpdateBrewsLogicTest, ScoresSumToTheOverallScoreAndResetAsksFirst)
     EXPECT_EQ(r.OVERALL, 0);
     EXPECT_EQ(f.look(BrewControl::AROMA), Look::Low);
     f.pressed(BrewControl::Reset);
-    const Message notRequired{QStringLiteral("Reset not required..."), QStringLiteral("All scores are already zero."),
-                              MessageIcon::Question, {}, 1};
-    EXPECT_EQ(prompter.shown(), (std::vector<Message>{confirm, confirm, notRequired}));
+    const Message notRequired { QStringLiteral("Reset not required..."), QStringLiteral("All scores are already zero."),
+        MessageIcon::Question, {}, 1 };
+    EXPECT_EQ(prompter.shown(), (std::vector<Message> { confirm, confirm, notRequired }));
 }
 
 TEST_F(UpdateBrewsLogicTest, CostGoesToTheCalculatorAndComesBackOnlyWhereAllowed)
@@ -489,16 +489,16 @@ TEST_F(UpdateBrewsLogicTest, CostGoesToTheCalculatorAndComesBackOnlyWhereAllowed
     EXPECT_EQ(glo().cost.TOTALCOST, dec("12.50"));
 
     view.costReturned = dec("15.00");
-    const Message replace{QStringLiteral("Cost changed..."), QStringLiteral("Replace the existing cost?"),
-                          MessageIcon::Question, QStringLiteral("&Yes|&No"), 1};
-    struct Case
-    {
+    const Message replace { QStringLiteral("Cost changed..."), QStringLiteral("Replace the existing cost?"),
+        MessageIcon::Question, QStringLiteral("&Yes|&No"), 1 };
+    struct Case {
         const char *before;
         int answer;
         const char *after;
         bool asked;
     };
-    for (const Case &c : {Case{"12.50", 2, "12.50", true}, Case{"12.50", 1, "15", true}, Case{"0", 0, "15", false}}) {
+    for (const Case &c :
+        { Case { "12.50", 2, "12.50", true }, Case { "12.50", 1, "15", true }, Case { "0", 0, "15", false } }) {
         prompter.clear();
         view.focus.clear();
         f.record().BREWCOST = dec(c.before);
@@ -506,8 +506,8 @@ TEST_F(UpdateBrewsLogicTest, CostGoesToTheCalculatorAndComesBackOnlyWhereAllowed
             prompter.answer(c.answer);
         f.pressed(BrewControl::CalculateCost);
         EXPECT_EQ(f.record().BREWCOST, dec(c.after)) << c.before << ' ' << c.answer;
-        EXPECT_EQ(prompter.shown(), c.asked ? std::vector<Message>{replace} : std::vector<Message>{});
-        EXPECT_EQ(view.focus, std::vector<BrewControl>{BrewControl::BREWCOST});
+        EXPECT_EQ(prompter.shown(), c.asked ? std::vector<Message> { replace } : std::vector<Message> {});
+        EXPECT_EQ(view.focus, std::vector<BrewControl> { BrewControl::BREWCOST });
     }
 
     prompter.answer(2); // closing without saving clears the shared total
@@ -523,12 +523,12 @@ TEST_F(UpdateBrewsLogicTest, BatchNumberInUseByAnotherBrewIsRefused)
     f.changed(BrewControl::BATCHNUMBER); // its own number is no duplicate
     f.record().BATCHNUMBER = 1;
     f.changed(BrewControl::BATCHNUMBER);
-    const Message refused{QStringLiteral("Duplicates disallowed..."),
-                          QStringLiteral("The 'Batch Number' entered is already in use.||Please insert a new batch "
-                                         "number."),
-                          MessageIcon::Warning, {}, 1};
-    EXPECT_EQ(prompter.shown(), std::vector<Message>{refused});
-    EXPECT_EQ(view.focus, std::vector<BrewControl>{BrewControl::BATCHNUMBER});
+    const Message refused { QStringLiteral("Duplicates disallowed..."),
+        QStringLiteral("The 'Batch Number' entered is already in use.||Please insert a new batch "
+                       "number."),
+        MessageIcon::Warning, {}, 1 };
+    EXPECT_EQ(prompter.shown(), std::vector<Message> { refused });
+    EXPECT_EQ(view.focus, std::vector<BrewControl> { BrewControl::BATCHNUMBER });
 
     // Saving it anyway is refused by the table; the form stays open with the values typed.
     prompter.clear();
@@ -536,7 +536,7 @@ TEST_F(UpdateBrewsLogicTest, BatchNumberInUseByAnotherBrewIsRefused)
     EXPECT_FALSE(view.closed);
     EXPECT_FALSE(f.completed());
     EXPECT_EQ(f.record().BATCHNUMBER, 1);
-    EXPECT_EQ(prompter.captions(), QStringList{QStringLiteral("Record was not updated")});
+    EXPECT_EQ(prompter.captions(), QStringList { QStringLiteral("Record was not updated") });
 }
 
 TEST_F(UpdateBrewsLogicTest, OkStopsAtEachMissingOrMovedValue)
@@ -544,34 +544,33 @@ TEST_F(UpdateBrewsLogicTest, OkStopsAtEachMissingOrMovedValue)
     UpdateBrewsLogic &f = form(FormRequest::Change, stored(brewed()));
     BrewRecord &r = f.record();
 
-    struct Step
-    {
+    struct Step {
         std::function<void()> arrange;
         const char *caption;
         BrewControl focus;
     };
     const std::vector<Step> steps = {
-        {[&] { r.BREWKIT = QStringLiteral("   "); }, "Required field empty...", BrewControl::BREWKIT},
-        {[&] {
+        { [&] { r.BREWKIT = QStringLiteral("   "); }, "Required field empty...", BrewControl::BREWKIT },
+        { [&] {
              r.BREWKIT = QStringLiteral("Coopers Lager");
              r.DATEDOWN = 0;
          },
-         "Required field empty...", BrewControl::DATEDOWN},
-        {[&] { r.DATEDOWN = kToday - 31; }, "Auto update...", BrewControl::DATEBOTTLED},
-        {[&] { r.MAXUSE = r.MINUSE; }, "Maximum Use By", BrewControl::MAXUSE},
+            "Required field empty...", BrewControl::DATEDOWN },
+        { [&] { r.DATEDOWN = kToday - 31; }, "Auto update...", BrewControl::DATEBOTTLED },
+        { [&] { r.MAXUSE = r.MINUSE; }, "Maximum Use By", BrewControl::MAXUSE },
     };
     for (const Step &s : steps) {
         prompter.clear();
         s.arrange();
         f.ok();
-        EXPECT_EQ(prompter.captions(), QStringList{QLatin1String(s.caption)});
+        EXPECT_EQ(prompter.captions(), QStringList { QLatin1String(s.caption) });
         EXPECT_EQ(view.lastFocus(), s.focus) << s.caption;
         EXPECT_FALSE(view.closed) << s.caption;
     }
     EXPECT_EQ(r.BREWPERIOD, 8);
     EXPECT_EQ(r.MAXUSE, r.DATEBOTTLED + 186);
     EXPECT_EQ(prompter.shown().front().text,
-              QStringLiteral("Can not be less than Min use by.||Resetting to bottled + 6 months. (default)"));
+        QStringLiteral("Can not be less than Min use by.||Resetting to bottled + 6 months. (default)"));
 
     prompter.clear();
     f.ok();
@@ -587,7 +586,7 @@ TEST_F(UpdateBrewsLogicTest, OkTellsOfAFutureBottlingDateAndStillSaves)
     future.MAXUSE = future.DATEBOTTLED + 186;
     UpdateBrewsLogic &f = form(FormRequest::Change, stored(future));
     f.ok();
-    EXPECT_EQ(prompter.captions(), QStringList{QStringLiteral("Please note...")});
+    EXPECT_EQ(prompter.captions(), QStringList { QStringLiteral("Please note...") });
     EXPECT_TRUE(view.closed);
 }
 
@@ -597,7 +596,7 @@ TEST_F(UpdateBrewsLogicTest, LongFermentationIsHeldAt255WithANotice)
     f.record().DATEDOWN = f.record().DATEBOTTLED - 300;
     f.changed(BrewControl::DATEDOWN);
     EXPECT_EQ(f.record().BREWPERIOD, 255);
-    EXPECT_EQ(prompter.captions(), QStringList{QStringLiteral("Please note...")});
+    EXPECT_EQ(prompter.captions(), QStringList { QStringLiteral("Please note...") });
     EXPECT_TRUE(prompter.shown()[0].text.contains(QLatin1String("300 days")));
 }
 
@@ -608,26 +607,26 @@ TEST_F(UpdateBrewsLogicTest, CalendarsFollowTheDateRules)
     const date::Day bottled = r.DATEBOTTLED;
 
     // A Date Down picked after Date Bottled is set back to bottled - 7.
-    view.picks = {bottled + 2};
+    view.picks = { bottled + 2 };
     f.pressed(BrewControl::DateDownCalendar);
     EXPECT_EQ(view.calendarStarts.back(), kToday - 30);
     EXPECT_EQ(r.DATEDOWN, bottled - 7);
     EXPECT_EQ(prompter.shown().back().text,
-              QStringLiteral("Date Down can not be greater than Date Bottled?||Resetting to default. (Bottled less 7 "
-                             "days)"));
+        QStringLiteral("Date Down can not be greater than Date Bottled?||Resetting to default. (Bottled less 7 "
+                       "days)"));
     EXPECT_EQ(view.lastFocus(), BrewControl::DATEDOWN);
 
     // Cancelling a calendar leaves the date.
-    view.picks = {std::nullopt};
+    view.picks = { std::nullopt };
     f.pressed(BrewControl::MinUseCalendar);
     EXPECT_EQ(r.MINUSE, bottled + 20);
 
-    view.picks = {bottled + 10};
+    view.picks = { bottled + 10 };
     f.pressed(BrewControl::DateBottledCalendar);
     EXPECT_EQ(r.DATEBOTTLED, bottled + 10);
     EXPECT_EQ(view.calendarStarts.back(), bottled);
 
-    view.picks = {r.DATEBOTTLED + 61};
+    view.picks = { r.DATEBOTTLED + 61 };
     f.pressed(BrewControl::MinUseCalendar);
     EXPECT_EQ(r.MINUSE, r.DATEBOTTLED + 61);
     EXPECT_EQ(f.minUseText(), QStringLiteral("2 Months"));
@@ -638,7 +637,7 @@ TEST_F(UpdateBrewsLogicTest, UseByDatesNeedADateBottled)
     UpdateBrewsLogic &f = form(FormRequest::Insert);
     f.record().MINUSE = kToday + 40;
     f.focusIn(BrewControl::MAXUSE);
-    EXPECT_EQ(prompter.captions(), QStringList{QStringLiteral("Please note...")});
+    EXPECT_EQ(prompter.captions(), QStringList { QStringLiteral("Please note...") });
     EXPECT_EQ(f.record().MINUSE, 0);
     EXPECT_EQ(view.lastFocus(), BrewControl::DATEBOTTLED);
 
@@ -673,14 +672,14 @@ TEST_F(UpdateBrewsLogicTest, ViewOnlyChangesAndSavesNothing)
 TEST_F(UpdateBrewsLogicTest, CancelWithChangesAsksWhetherToSave)
 {
     const BrewRecord original = stored(brewed());
-    const Message save{QStringLiteral("Save Record"), QStringLiteral("Do you want to save the changes to this record?"),
-                       MessageIcon::Question, QStringLiteral("&Yes|&No|&Cancel"), 3};
-    struct Case
-    {
+    const Message save { QStringLiteral("Save Record"),
+        QStringLiteral("Do you want to save the changes to this record?"), MessageIcon::Question,
+        QStringLiteral("&Yes|&No|&Cancel"), 3 };
+    struct Case {
         int answer;
         bool closed, written;
     };
-    for (const Case &c : {Case{3, false, false}, Case{2, true, false}, Case{1, true, true}}) {
+    for (const Case &c : { Case { 3, false, false }, Case { 2, true, false }, Case { 1, true, true } }) {
         view = {};
         UpdateBrewsLogic &f = form(FormRequest::Change, *reread(original.RECORDNUMBER));
         f.record().YEAST = QStringLiteral("Nottingham");
@@ -689,8 +688,8 @@ TEST_F(UpdateBrewsLogicTest, CancelWithChangesAsksWhetherToSave)
         EXPECT_EQ(prompter.shown().front(), save);
         EXPECT_EQ(view.closed, c.closed) << c.answer;
         EXPECT_EQ(f.completed(), c.written) << c.answer;
-        EXPECT_EQ(reread(original.RECORDNUMBER)->YEAST,
-                  c.written ? QStringLiteral("Nottingham") : QString()) << c.answer;
+        EXPECT_EQ(reread(original.RECORDNUMBER)->YEAST, c.written ? QStringLiteral("Nottingham") : QString())
+            << c.answer;
     }
 }
 
@@ -708,8 +707,8 @@ TEST_F(UpdateBrewsLogicTest, ASaveOverAnotherWindowsChangeIsRefusedAndKeepsWhatW
     ASSERT_TRUE(other.update(theirs, quiet));
 
     f.ok();
-    const Message refused{QStringLiteral("Record Was Not Updated"),
-                          QStringLiteral("This record was changed by another station."), MessageIcon::Error, {}, 1};
+    const Message refused { QStringLiteral("Record Was Not Updated"),
+        QStringLiteral("This record was changed by another station."), MessageIcon::Error, {}, 1 };
     ASSERT_EQ(prompter.shown().size(), 1u);
     EXPECT_EQ(prompter.shown()[0].caption, refused.caption);
     EXPECT_EQ(prompter.shown()[0].text, refused.text);
@@ -723,16 +722,16 @@ TEST_F(UpdateBrewsLogicTest, ASaveOverAnotherWindowsChangeIsRefusedAndKeepsWhatW
 TEST_F(UpdateBrewsLogicTest, DeleteAsksThenRemovesTheBrew)
 {
     const BrewRecord brew = stored(brewed());
-    const Message confirm{QStringLiteral("Confirm Delete"),
-                          QStringLiteral("Are you sure you want to delete the highlighted record?"),
-                          MessageIcon::Question, QStringLiteral("&Yes|&No"), 2};
-    for (int answer : {2, 1}) {
+    const Message confirm { QStringLiteral("Confirm Delete"),
+        QStringLiteral("Are you sure you want to delete the highlighted record?"), MessageIcon::Question,
+        QStringLiteral("&Yes|&No"), 2 };
+    for (int answer : { 2, 1 }) {
         view = {};
         UpdateBrewsLogic &f = form(FormRequest::Delete, brew);
         EXPECT_EQ(f.caption(), QStringLiteral("Edit Brews"));
         prompter.answer(answer);
         f.confirmDelete();
-        EXPECT_EQ(prompter.shown(), std::vector<Message>{confirm});
+        EXPECT_EQ(prompter.shown(), std::vector<Message> { confirm });
         EXPECT_TRUE(view.closed);
         EXPECT_EQ(f.completed(), answer == 1);
         EXPECT_EQ(reread(brew.RECORDNUMBER).has_value(), answer != 1);
@@ -747,7 +746,8 @@ TEST_F(UpdateBrewsLogicTest, NotesTooLongForTheBrewAreRefusedNotCut)
     f.record().NOTES = longNote;
     f.ok();
     ASSERT_EQ(prompter.shown().size(), 1u);
-    EXPECT_TRUE(prompter.shown()[0].text.contains(QLatin1String("ALE:NOTES"))) << prompter.shown()[0].text.toStdString();
+    EXPECT_TRUE(prompter.shown()[0].text.contains(QLatin1String("ALE:NOTES")))
+        << prompter.shown()[0].text.toStdString();
     EXPECT_FALSE(view.closed);
     EXPECT_EQ(f.record().NOTES, longNote);
     EXPECT_EQ(reread(original.RECORDNUMBER)->NOTES, QString());
