@@ -17,7 +17,8 @@
 #include <functional>
 #include <sqlite3.h>
 
-namespace {
+namespace
+{
 
 constexpr int kRows = 30; // lines of the list
 
@@ -40,13 +41,13 @@ std::pair<double, double> medians(int runs, const std::function<void()> &ours, c
     }
     std::sort(a.begin(), a.end());
     std::sort(b.begin(), b.end());
-    return {a[a.size() / 2], b[b.size() / 2]};
+    return { a[a.size() / 2], b[b.size() / 2] };
 }
 
 void report(const QString &name, std::pair<double, double> m)
 {
-    std::printf("bench %s ours=%.9f baseline=%.9f ratio=%.3f\n", qPrintable(name), m.first, m.second,
-                m.first / m.second);
+    std::printf(
+        "bench %s ours=%.9f baseline=%.9f ratio=%.3f\n", qPrintable(name), m.first, m.second, m.first / m.second);
     std::fflush(stdout);
 }
 
@@ -88,17 +89,18 @@ void generate(const QString &folder, int rows)
     exec(db, QStringLiteral("BEGIN"));
     for (const KeyDef &k : BrewsTable::definition().keys)
         exec(db, QStringLiteral("DROP INDEX \"%1\"").arg(k.name));
-    exec(db, QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
-                            "INSERT INTO BREWSV3 (RECORDNUMBER, BATCHNUMBER, BREWKIT, DATEDOWN, DATEBOTTLED, "
-                            "ORIGINALGRAVITY, FINALGRAVITY, OVERALL, BREWBATCHNAME, STOCKONHAND, NOTES) "
-                            "SELECT i, CASE WHEN i <= 32000 THEN i ELSE 0 END, "
-                            "CASE WHEN i % 97 = 0 THEN '' ELSE (CASE WHEN i % 2 THEN 'Stout ' ELSE 'bitter ' END) "
-                            "|| (i * 7919 % 600) END, "
-                            "CASE WHEN i % 10 = 0 THEN 0 ELSE 80000 + (i * 37 % 9000) END, "
-                            "CASE WHEN i % 10 = 0 THEN 0 ELSE 80007 + (i * 37 % 9000) END, 1048, 1011, "
-                            "CASE WHEN i % 3 = 1 THEN 0 ELSE i % 51 END, 'Brew ' || i, "
-                            "CASE WHEN i % 3 = 0 THEN '1' ELSE '0' END, 'Notes of brew ' || i FROM n")
-                 .arg(rows));
+    exec(db,
+        QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                       "INSERT INTO BREWSV3 (RECORDNUMBER, BATCHNUMBER, BREWKIT, DATEDOWN, DATEBOTTLED, "
+                       "ORIGINALGRAVITY, FINALGRAVITY, OVERALL, BREWBATCHNAME, STOCKONHAND, NOTES) "
+                       "SELECT i, CASE WHEN i <= 32000 THEN i ELSE 0 END, "
+                       "CASE WHEN i % 97 = 0 THEN '' ELSE (CASE WHEN i % 2 THEN 'Stout ' ELSE 'bitter ' END) "
+                       "|| (i * 7919 % 600) END, "
+                       "CASE WHEN i % 10 = 0 THEN 0 ELSE 80000 + (i * 37 % 9000) END, "
+                       "CASE WHEN i % 10 = 0 THEN 0 ELSE 80007 + (i * 37 % 9000) END, 1048, 1011, "
+                       "CASE WHEN i % 3 = 1 THEN 0 ELSE i % 51 END, 'Brew ' || i, "
+                       "CASE WHEN i % 3 = 0 THEN '1' ELSE '0' END, 'Notes of brew ' || i FROM n")
+            .arg(rows));
     for (const QString &key : keys)
         exec(db, key);
     exec(db, QStringLiteral("COMMIT"));
@@ -113,7 +115,7 @@ public:
     explicit Baseline(const QString &path)
     {
         check(sqlite3_open_v2(qPrintable(path), &m_db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK,
-              "cannot open the store by hand");
+            "cannot open the store by hand");
         QStringList columns;
         for (const FieldDef &f : BrewsTable::definition().fields)
             columns << f.name;
@@ -126,20 +128,24 @@ public:
         sqlite3_close(m_db);
     }
 
-    struct Order
-    {
-        QString field;  // the key's field
-        bool text;      // compared without regard to case
+    struct Order {
+        QString field; // the key's field
+        bool text; // compared without regard to case
         bool descending;
     };
     static Order orderOf(BrewKey key)
     {
         switch (key) {
-        case BrewKey::KeyBrewNumber: return {QStringLiteral("BATCHNUMBER"), false, true};
-        case BrewKey::KeyRecord: return {QStringLiteral("RECORDNUMBER"), false, false};
-        case BrewKey::ByBrewKey: return {QStringLiteral("BREWKIT"), true, false};
-        case BrewKey::ByDateKey: return {QStringLiteral("DATEDOWN"), false, true};
-        default: return {QStringLiteral("OVERALL"), false, true};
+        case BrewKey::KeyBrewNumber:
+            return { QStringLiteral("BATCHNUMBER"), false, true };
+        case BrewKey::KeyRecord:
+            return { QStringLiteral("RECORDNUMBER"), false, false };
+        case BrewKey::ByBrewKey:
+            return { QStringLiteral("BREWKIT"), true, false };
+        case BrewKey::ByDateKey:
+            return { QStringLiteral("DATEDOWN"), false, true };
+        default:
+            return { QStringLiteral("OVERALL"), false, true };
         }
     }
 
@@ -149,8 +155,8 @@ public:
         const Order o = orderOf(key);
         sqlite3_stmt *s = statement(QStringLiteral("SELECT COUNT(*) FROM BREWSV3 WHERE %1%2 <> %3%4")
                                         .arg(throughIndex ? QString() : QStringLiteral("+"), o.field,
-                                             o.text ? QStringLiteral("''") : QStringLiteral("0"),
-                                             inStock ? QStringLiteral(" AND STOCKONHAND = '1'") : QString()));
+                                            o.text ? QStringLiteral("''") : QStringLiteral("0"),
+                                            inStock ? QStringLiteral(" AND STOCKONHAND = '1'") : QString()));
         sqlite3_step(s);
         const std::int64_t n = sqlite3_column_int64(s, 0);
         sqlite3_reset(s);
@@ -160,8 +166,8 @@ public:
     // A page in the key's order (or against it), from the start, at or after a value, or after
     // the row (value, record number).
     enum class From { Start, AtOrAfter, After };
-    std::vector<BrewRecord> page(BrewKey key, bool inStock, bool backward, From from, const QVariant &value = {},
-                                 int record = 0)
+    std::vector<BrewRecord> page(
+        BrewKey key, bool inStock, bool backward, From from, const QVariant &value = {}, int record = 0)
     {
         const Order o = orderOf(key);
         const bool desc = o.descending != backward;
@@ -232,7 +238,7 @@ private:
         b.BREWSUGARKG = dec();
         b.PRIMERSUGARTYPE = str();
         b.PRIMERSUGARKG = dec();
-        for (QString *a : {&b.ADDITIVE1, &b.ADDITIVE2, &b.ADDITIVE3, &b.ADDITIVE4, &b.ADDITIVE5})
+        for (QString *a : { &b.ADDITIVE1, &b.ADDITIVE2, &b.ADDITIVE3, &b.ADDITIVE4, &b.ADDITIVE5 })
             *a = str();
         b.DATEDOWN = date::Day(integer());
         b.ORIGINALGRAVITY = std::int16_t(integer());
@@ -250,19 +256,19 @@ private:
         b.OVERALL = std::int16_t(integer());
         b.BREWBATCHNAME = str();
         b.BREWCOST = dec();
-        for (Decimal *d : {&b.SPAREDEC1, &b.SPAREDEC2, &b.SPAREDEC3})
+        for (Decimal *d : { &b.SPAREDEC1, &b.SPAREDEC2, &b.SPAREDEC3 })
             *d = dec();
-        for (double *r : {&b.SPAREREAL1, &b.SPAREREAL2, &b.SPAREREAL3})
+        for (double *r : { &b.SPAREREAL1, &b.SPAREREAL2, &b.SPAREREAL3 })
             *r = real();
         b.SPARELONG1 = std::int32_t(integer());
-        for (std::int16_t *v : {&b.SPARESHORT1, &b.SPARESHORT2, &b.SPARESHORT3})
+        for (std::int16_t *v : { &b.SPARESHORT1, &b.SPARESHORT2, &b.SPARESHORT3 })
             *v = std::int16_t(integer());
         b.SPARELONG2 = std::int32_t(integer());
         b.SPARELONG3 = std::int32_t(integer());
-        for (std::uint8_t *v : {&b.SPAREBYTE1, &b.SPAREBYTE2, &b.SPAREBYTE3, &b.SPAREBYTE4, &b.SPAREBYTE5})
+        for (std::uint8_t *v : { &b.SPAREBYTE1, &b.SPAREBYTE2, &b.SPAREBYTE3, &b.SPAREBYTE4, &b.SPAREBYTE5 })
             *v = std::uint8_t(integer());
-        for (QString *t : {&b.SPARESTRG1, &b.SPARESTRG2, &b.SPARESTRG3, &b.SPARESTRG4, &b.SPARESTRG5, &b.SPAREFIELD1,
-                           &b.SPAREFIELD2, &b.SPAREFIELD3, &b.SPAREFIELD4, &b.STOCKONHAND, &b.NOTES, &b.NOTESBIG})
+        for (QString *t : { &b.SPARESTRG1, &b.SPARESTRG2, &b.SPARESTRG3, &b.SPARESTRG4, &b.SPARESTRG5, &b.SPAREFIELD1,
+                 &b.SPAREFIELD2, &b.SPAREFIELD3, &b.SPAREFIELD4, &b.STOCKONHAND, &b.NOTES, &b.NOTESBIG })
             *t = str();
         return b;
     }
@@ -272,19 +278,18 @@ private:
     std::map<QString, sqlite3_stmt *> m_statements;
 };
 
-struct Tab
-{
+struct Tab {
     const char *name;
     BrewKey key;
     QVariant locate; // a value the locator is given
 };
 
 const Tab kTabs[] = {
-    {"batch", BrewKey::KeyBrewNumber, 16000},
-    {"record", BrewKey::KeyRecord, 500000},
-    {"kits", BrewKey::ByBrewKey, QStringLiteral("Stout 3")},
-    {"date", BrewKey::ByDateKey, 84500},
-    {"quality", BrewKey::QualityKey, 25},
+    { "batch", BrewKey::KeyBrewNumber, 16000 },
+    { "record", BrewKey::KeyRecord, 500000 },
+    { "kits", BrewKey::ByBrewKey, QStringLiteral("Stout 3") },
+    { "date", BrewKey::ByDateKey, 84500 },
+    { "quality", BrewKey::QualityKey, 25 },
 };
 
 FieldValue fieldValue(const QVariant &v)
@@ -321,7 +326,7 @@ std::pair<int, long> footprint(BrewsTable &table)
             most = std::max(most, model.bufferedRows());
         }
     }
-    return {most, residentKiB() - before};
+    return { most, residentKiB() - before };
 }
 
 } // namespace
@@ -339,22 +344,22 @@ int main(int argc, char **argv)
     Baseline hand(table.store().filePath());
 
     for (const Tab &tab : kTabs) {
-        for (const bool inStock : {false, true}) {
+        for (const bool inStock : { false, true }) {
             // The hand-written count takes whichever way is faster for this key and filter.
-            const bool throughIndex = seconds([&] { hand.count(tab.key, inStock, true); }) <
-                                      seconds([&] { hand.count(tab.key, inStock, false); });
+            const bool throughIndex = seconds([&] { hand.count(tab.key, inStock, true); })
+                < seconds([&] { hand.count(tab.key, inStock, false); });
             report(QStringLiteral("browse_open_%1_%2").arg(QLatin1String(tab.name), inStock ? "stock" : "all"),
-                   medians(
-                       7,
-                       [&] {
-                           BrewListModel model(table);
-                           model.setVisibleRows(kRows);
-                           check(bool(model.setOrder(tab.key, inStock)), "open");
-                       },
-                       [&] {
-                           hand.count(tab.key, inStock, throughIndex);
-                           hand.page(tab.key, inStock, false, Baseline::From::Start);
-                       }));
+                medians(
+                    7,
+                    [&] {
+                        BrewListModel model(table);
+                        model.setVisibleRows(kRows);
+                        check(bool(model.setOrder(tab.key, inStock)), "open");
+                    },
+                    [&] {
+                        hand.count(tab.key, inStock, throughIndex);
+                        hand.page(tab.key, inStock, false, Baseline::From::Start);
+                    }));
         }
     }
 
@@ -363,37 +368,42 @@ int main(int argc, char **argv)
         model.setVisibleRows(kRows);
         check(bool(model.setOrder(tab.key, false)), "open");
         report(QStringLiteral("browse_locate_%1").arg(QLatin1String(tab.name)),
-               medians(
-                   51, [&] { check(bool(model.locate({fieldValue(tab.locate)}, 0)), "locate"); },
-                   [&] { hand.page(tab.key, false, false, Baseline::From::AtOrAfter, tab.locate); }));
+            medians(
+                51, [&] { check(bool(model.locate({ fieldValue(tab.locate) }, 0)), "locate"); },
+                [&] { hand.page(tab.key, false, false, Baseline::From::AtOrAfter, tab.locate); }));
         report(QStringLiteral("browse_last_%1").arg(QLatin1String(tab.name)),
-               medians(
-                   51, [&] { check(bool(model.toLast()), "last"); },
-                   [&] { hand.page(tab.key, false, true, Baseline::From::Start); }));
+            medians(
+                51, [&] { check(bool(model.toLast()), "last"); },
+                [&] { hand.page(tab.key, false, true, Baseline::From::Start); }));
         // 200 pages down from the first row, each continuing after the last row shown.
         const auto keyOf = [&](const BrewRecord &b) -> QVariant {
             switch (tab.key) {
-            case BrewKey::KeyBrewNumber: return b.BATCHNUMBER;
-            case BrewKey::KeyRecord: return b.RECORDNUMBER;
-            case BrewKey::ByBrewKey: return b.BREWKIT;
-            case BrewKey::ByDateKey: return b.DATEDOWN;
-            default: return b.OVERALL;
+            case BrewKey::KeyBrewNumber:
+                return b.BATCHNUMBER;
+            case BrewKey::KeyRecord:
+                return b.RECORDNUMBER;
+            case BrewKey::ByBrewKey:
+                return b.BREWKIT;
+            case BrewKey::ByDateKey:
+                return b.DATEDOWN;
+            default:
+                return b.OVERALL;
             }
         };
         report(QStringLiteral("browse_page_down_200_%1").arg(QLatin1String(tab.name)),
-               medians(
-                   7,
-                   [&] {
-                       check(bool(model.toFirst()), "first");
-                       for (int i = 0; i < 200; ++i)
-                           check(bool(model.scroll(kRows)), "page down");
-                   },
-                   [&] {
-                       std::vector<BrewRecord> rows = hand.page(tab.key, false, false, Baseline::From::Start);
-                       for (int i = 0; i < 200 && !rows.empty(); ++i)
-                           rows = hand.page(tab.key, false, false, Baseline::From::After, keyOf(rows.back()),
-                                            rows.back().RECORDNUMBER);
-                   }));
+            medians(
+                7,
+                [&] {
+                    check(bool(model.toFirst()), "first");
+                    for (int i = 0; i < 200; ++i)
+                        check(bool(model.scroll(kRows)), "page down");
+                },
+                [&] {
+                    std::vector<BrewRecord> rows = hand.page(tab.key, false, false, Baseline::From::Start);
+                    for (int i = 0; i < 200 && !rows.empty(); ++i)
+                        rows = hand.page(
+                            tab.key, false, false, Baseline::From::After, keyOf(rows.back()), rows.back().RECORDNUMBER);
+                }));
     }
 
     BrewsTable smallTable(small.path());
@@ -401,8 +411,8 @@ int main(int argc, char **argv)
     const auto [smallRows, smallGrowth] = footprint(smallTable);
     const auto [largeRows, largeGrowth] = footprint(table);
     std::printf("bench browse_rows_held_1M_vs_10k ours=%d baseline=%d ratio=%.3f\n", largeRows, smallRows,
-                double(largeRows) / smallRows);
-    std::printf("bench browse_memory_growth_kib_1M_vs_10k ours=%ld baseline=%ld ratio=%.3f\n", largeGrowth,
-                smallGrowth, double(std::max(largeGrowth, 1L)) / double(std::max(smallGrowth, 1L)));
+        double(largeRows) / smallRows);
+    std::printf("bench browse_memory_growth_kib_1M_vs_10k ours=%ld baseline=%ld ratio=%.3f\n", largeGrowth, smallGrowth,
+        double(std::max(largeGrowth, 1L)) / double(std::max(smallGrowth, 1L)));
     return 0;
 }

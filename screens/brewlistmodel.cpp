@@ -7,10 +7,11 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+namespace
+{
 
-const char *const kColumnFields[] = {"BATCHNUMBER", "BREWKIT", "DATEDOWN"};
-const char *const kColumnPictures[] = {"N4B", "S45", "D017B"};
+const char *const kColumnFields[] = { "BATCHNUMBER", "BREWKIT", "DATEDOWN" };
+const char *const kColumnPictures[] = { "N4B", "S45", "D017B" };
 
 // Place of a key value on a line, for estimating where a row stands between the first and
 // the last row of the list. Texts are placed by their first characters, case ignored.
@@ -70,7 +71,11 @@ FieldValue keyValue(BrewKey key, const BrewRecord &record)
 class BrewListModel::Reset
 {
 public:
-    explicit Reset(BrewListModel *model) : m_model(model) { m_model->beginResetModel(); }
+    explicit Reset(BrewListModel *model)
+        : m_model(model)
+    {
+        m_model->beginResetModel();
+    }
     ~Reset() { m_model->endResetModel(); }
 
 private:
@@ -97,13 +102,13 @@ std::optional<ColumnLayout> ColumnLayout::fromFormat(const QString &format)
     if (parts.size() != 3)
         return std::nullopt;
     ColumnLayout layout;
-    std::array<bool, 3> seen{};
+    std::array<bool, 3> seen {};
     for (int place = 0; place < 3; ++place) {
         const auto match = item.match(parts[place]);
         if (!match.hasMatch())
             return std::nullopt;
         const auto field = std::find_if(std::begin(kColumnFields), std::end(kColumnFields),
-                                         [&](const char *f) { return match.captured(1) == QLatin1String(f); });
+            [&](const char *f) { return match.captured(1) == QLatin1String(f); });
         if (field == std::end(kColumnFields))
             return std::nullopt;
         const auto column = std::size_t(field - std::begin(kColumnFields));
@@ -120,7 +125,11 @@ std::optional<ColumnLayout> ColumnLayout::fromFormat(const QString &format)
 const QColor BrewListModel::kInStockColour(0, 0, 0);
 const QColor BrewListModel::kConsumedColour(128, 128, 128);
 
-BrewListModel::BrewListModel(BrewsTable &table, QObject *parent) : QAbstractTableModel(parent), m_table(table) {}
+BrewListModel::BrewListModel(BrewsTable &table, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_table(table)
+{
+}
 
 int BrewListModel::readAhead() const { return std::max(m_visible, 16); }
 
@@ -137,7 +146,7 @@ Result BrewListModel::readEnds()
 {
     m_firstRow.reset();
     m_lastRow.reset();
-    for (const Direction direction : {Direction::Forward, Direction::Backward}) {
+    for (const Direction direction : { Direction::Forward, Direction::Backward }) {
         const Expected<BrewsTable::Page> page = m_table.readPage(m_key, Bound::edge(), direction, 1, m_inStockOnly);
         if (!page)
             return page.result();
@@ -174,8 +183,7 @@ Result BrewListModel::setVisibleRows(int rows)
 Result BrewListModel::extendForward(int rows)
 {
     const Bound from = m_rows.empty() ? Bound::edge() : Bound::after(m_table.cursorOf(m_key, m_rows.back()));
-    const Expected<BrewsTable::Page> page =
-        m_table.readPage(m_key, from, Direction::Forward, rows, m_inStockOnly);
+    const Expected<BrewsTable::Page> page = m_table.readPage(m_key, from, Direction::Forward, rows, m_inStockOnly);
     if (!page)
         return page.result();
     m_rows.insert(m_rows.end(), page->rows.begin(), page->rows.end());
@@ -186,8 +194,7 @@ Result BrewListModel::extendForward(int rows)
 Result BrewListModel::extendBackward(int rows)
 {
     const Bound from = m_rows.empty() ? Bound::edge() : Bound::after(m_table.cursorOf(m_key, m_rows.front()));
-    const Expected<BrewsTable::Page> page =
-        m_table.readPage(m_key, from, Direction::Backward, rows, m_inStockOnly);
+    const Expected<BrewsTable::Page> page = m_table.readPage(m_key, from, Direction::Backward, rows, m_inStockOnly);
     if (!page)
         return page.result();
     m_rows.insert(m_rows.begin(), page->rows.rbegin(), page->rows.rend());
@@ -251,7 +258,7 @@ void BrewListModel::updateTop(std::int64_t estimate)
     else
         // Somewhere inside: never shown as standing at either end while rows lie beyond.
         m_top = std::clamp<std::int64_t>(estimate, std::min<std::int64_t>(1, last),
-                                         std::max<std::int64_t>(last - 1, std::min<std::int64_t>(1, last)));
+            std::max<std::int64_t>(last - 1, std::min<std::int64_t>(1, last)));
 }
 
 double BrewListModel::fractionOf(const BrewRecord &record) const
@@ -295,8 +302,8 @@ Expected<int> BrewListModel::toLast()
 
 Expected<int> BrewListModel::locate(const std::vector<FieldValue> &keyValues, int screenRow)
 {
-    const Expected<BrewsTable::Page> page = m_table.readPage(m_key, Bound::atOrAfter(keyValues), Direction::Forward,
-                                                             m_visible, m_inStockOnly);
+    const Expected<BrewsTable::Page> page
+        = m_table.readPage(m_key, Bound::atOrAfter(keyValues), Direction::Forward, m_visible, m_inStockOnly);
     if (!page)
         return page.result();
     if (page->rows.empty())
@@ -334,7 +341,7 @@ Expected<int> BrewListModel::toFraction(double fraction)
     const FieldValue first = keyValue(m_key, *m_firstRow);
     const double a = ordinal(first);
     const double b = ordinal(keyValue(m_key, *m_lastRow));
-    const Expected<int> shown = locate({valueAt(a + keyFraction * (b - a), first)}, 0);
+    const Expected<int> shown = locate({ valueAt(a + keyFraction * (b - a), first) }, 0);
     // The scroll bar stays where the user put it.
     if (shown)
         updateTop(std::llround(top));
@@ -414,8 +421,8 @@ QVariant BrewListModel::data(const QModelIndex &index, int role) const
         return {};
     }
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Qt::AlignVCenter |
-                                   (index.column() == BrewKitColumn ? Qt::AlignLeft : Qt::AlignRight));
+        return QVariant::fromValue(
+            Qt::AlignVCenter | (index.column() == BrewKitColumn ? Qt::AlignLeft : Qt::AlignRight));
     case Qt::ForegroundRole:
         if (brew.STOCKONHAND == QLatin1String("1"))
             return kInStockColour;

@@ -12,12 +12,11 @@
 #include <deque>
 
 // The widths and order of the list's three columns, kept in the window-state file as a text
-// such as "BATCHNUMBER:80@N4B|BREWKIT:220@S45|DATEDOWN:90@D017B" (columns in the order shown,
+// such as "BATCHNUMBER:100@N4B|BREWKIT:220@S45|DATEDOWN:90@D017B" (columns in the order shown,
 // each with its width and its picture).
-struct ColumnLayout
-{
-    std::array<int, 3> order{0, 1, 2}; // model column shown at each visual place
-    std::array<int, 3> widths{80, 220, 90};
+struct ColumnLayout {
+    std::array<int, 3> order { 0, 1, 2 }; // model column shown at each visual place
+    std::array<int, 3> widths { 100, 220, 90 };
 
     QString toFormat() const;
     // Nothing when the text is not a layout of exactly these three columns.
@@ -103,10 +102,10 @@ private:
     int m_visible = 20;
 
     std::deque<BrewRecord> m_rows; // shown rows and some read ahead on each side
-    int m_first = 0;               // buffer index of the first shown row
+    int m_first = 0; // buffer index of the first shown row
     int m_shown = 0;
-    bool m_startReached = true;    // nothing lies before the buffer's first row
-    bool m_endReached = true;      // nothing lies after its last row
+    bool m_startReached = true; // nothing lies before the buffer's first row
+    bool m_endReached = true; // nothing lies after its last row
     std::int64_t m_count = 0;
     std::int64_t m_top = 0;
     // The first and last rows of the whole list, for estimating places between them.

@@ -29,7 +29,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 enum class Picture { FullGlass, EmptyGlass, View, Copy, Print, PrintNotes, TastingSheet, RecordSheet, Cost, Labels };
 
@@ -148,7 +149,8 @@ QLabel *valueLabel(QWidget *parent)
 } // namespace
 
 BrowseBrews::BrowseBrews(QWidget *parent, Prompter *prompter, const BrowseBrewsCalls *calls)
-    : QWidget(parent), m_table(settings::dataFolder())
+    : QWidget(parent)
+    , m_table(settings::dataFolder())
 {
     setWindowTitle(QStringLiteral("Browse Brews"));
     if (!prompter) {
@@ -158,11 +160,11 @@ BrowseBrews::BrowseBrews(QWidget *parent, Prompter *prompter, const BrowseBrewsC
     m_prompter = prompter;
     if (!m_table.open(*m_prompter))
         return;
-    m_logic = std::make_unique<BrowseBrewsLogic>(m_table, *m_prompter, static_cast<BrowseBrewsView &>(*this),
-                                                 calls ? *calls : realCalls());
+    m_logic = std::make_unique<BrowseBrewsLogic>(
+        m_table, *m_prompter, static_cast<BrowseBrewsView &>(*this), calls ? *calls : realCalls());
     build();
     m_list->setModel(&m_logic->model());
-    applyColumnFormat(windowstate::columnFormatOnOpen(kProcedure, ColumnLayout{}.toFormat()));
+    applyColumnFormat(windowstate::columnFormatOnOpen(kProcedure, ColumnLayout {}.toFormat()));
     bind();
     m_logic->open();
     m_logic->setVisibleRows(m_list->fittingRows());
@@ -217,18 +219,17 @@ void BrowseBrews::build()
     left->addLayout(listRow, 1);
 
     auto *navigation = new QHBoxLayout;
-    const struct
-    {
+    const struct {
         const char *text;
         const char *tip;
         BrowseBrewsLogic::Move move;
     } moves[] = {
-        {"|<", "First brew", BrowseBrewsLogic::Move::First},
-        {"<<", "Previous page", BrowseBrewsLogic::Move::PreviousPage},
-        {"<", "Previous brew", BrowseBrewsLogic::Move::Previous},
-        {">", "Next brew", BrowseBrewsLogic::Move::Next},
-        {">>", "Next page", BrowseBrewsLogic::Move::NextPage},
-        {">|", "Last brew", BrowseBrewsLogic::Move::Last},
+        { "|<", "First brew", BrowseBrewsLogic::Move::First },
+        { "<<", "Previous page", BrowseBrewsLogic::Move::PreviousPage },
+        { "<", "Previous brew", BrowseBrewsLogic::Move::Previous },
+        { ">", "Next brew", BrowseBrewsLogic::Move::Next },
+        { ">>", "Next page", BrowseBrewsLogic::Move::NextPage },
+        { ">|", "Last brew", BrowseBrewsLogic::Move::Last },
     };
     for (const auto &m : moves) {
         auto *button = new QToolButton(this);
@@ -285,15 +286,15 @@ void BrowseBrews::build()
         ++row;
     };
     const auto prompt = [&](const char *text) { return new QLabel(QString::fromLatin1(text), panel); };
-    addRow(prompt("Tasting:"), {&d.tasting, &d.outOf});
-    addRow(prompt("Sugar:"), {&d.sugar, &d.sugarUnit});
-    addRow(prompt("Down:"), {&d.dateDown});
-    addRow(prompt("Org. Gravity:"), {&d.originalGravity, &d.ogTemperature, &d.ogUnit});
-    addRow(prompt("Bottled:"), {&d.dateBottled});
-    addRow(prompt("Final Gravity:"), {&d.finalGravity, &d.fgTemperature, &d.fgUnit});
-    addRow(prompt("Fermentation:"), {&d.primaryDays, &d.separator, &d.secondaryDays});
+    addRow(prompt("Tasting:"), { &d.tasting, &d.outOf });
+    addRow(prompt("Sugar:"), { &d.sugar, &d.sugarUnit });
+    addRow(prompt("Down:"), { &d.dateDown });
+    addRow(prompt("Org. Gravity:"), { &d.originalGravity, &d.ogTemperature, &d.ogUnit });
+    addRow(prompt("Bottled:"), { &d.dateBottled });
+    addRow(prompt("Final Gravity:"), { &d.finalGravity, &d.fgTemperature, &d.fgUnit });
+    addRow(prompt("Fermentation:"), { &d.primaryDays, &d.separator, &d.secondaryDays });
     d.alcPrompt = new QLabel(panel);
-    addRow(d.alcPrompt, {&d.alcohol, &d.alcoholSuffix});
+    addRow(d.alcPrompt, { &d.alcohol, &d.alcoholSuffix });
     {
         grid->addWidget(prompt("Min. use by:"), row, 0);
         auto *line = new QHBoxLayout;
@@ -306,24 +307,31 @@ void BrowseBrews::build()
         line->addStretch();
         grid->addLayout(line, row++, 1);
     }
-    addRow(prompt("Aged for:"), {&d.agedFor});
-    addRow(prompt("Cost:"), {&d.cost});
-    addRow(prompt("Best Maturity:"), {&d.bestMaturity});
-    addRow(prompt("Stock:"), {&d.stock});
+    addRow(prompt("Aged for:"), { &d.agedFor });
+    addRow(prompt("Cost:"), { &d.cost });
+    addRow(prompt("Best Maturity:"), { &d.bestMaturity });
+    addRow(prompt("Stock:"), { &d.stock });
     d.stock->setMinimumSize(32, 32);
+    d.heading->setWordWrap(true);
+    // The panel keeps one width, wide enough for the longest age text, so the list does not
+    // jump as brews with longer or shorter values are highlighted.
+    d.agedFor->setMinimumWidth(d.agedFor->fontMetrics().horizontalAdvance(QStringLiteral("11 months 30 days as at ")
+                                   + date::shortText(date::fromYmd(2000, 12, 28)))
+        + 8);
+    panel->setFixedWidth(panel->sizeHint().width());
     grid->setRowStretch(row, 1);
 
     // The notes, shown only.
     m_notes = new QPlainTextEdit(this);
     m_notes->setReadOnly(true);
     m_notes->setToolTip(QStringLiteral("Notes for the selected brew."));
-    m_notes->setMaximumHeight(m_notes->fontMetrics().lineSpacing() * 4 + 12);
+    m_notes->setMaximumHeight(m_notes->fontMetrics().lineSpacing() * 3 + 12);
     top->addWidget(m_notes);
     m_notesBig = new NotesEdit(this);
     m_notesBig->setReadOnly(true);
     m_notesBig->setToolbarVisible(false);
     m_notesBig->setStatusVisible(false);
-    m_notesBig->setMinimumHeight(m_notesBig->fontMetrics().lineSpacing() * 5 + 12);
+    m_notesBig->setMinimumHeight(m_notesBig->fontMetrics().lineSpacing() * 3 + 12);
     top->addWidget(m_notesBig, 1);
 
     // The buttons.
@@ -335,25 +343,26 @@ void BrowseBrews::build()
     m_copy = pictureButton(Picture::Copy, QStringLiteral("Copy brew to Update Brews"), this);
     m_print = pictureButton(Picture::Print, QStringLiteral("Print selected brew."), this);
     m_printNotes = pictureButton(Picture::PrintNotes, QStringLiteral("Print detailed notes for selected brew."), this);
-    m_printTasting = pictureButton(Picture::TastingSheet, QStringLiteral("Print tasting sheet for selected brew"), this);
+    m_printTasting
+        = pictureButton(Picture::TastingSheet, QStringLiteral("Print tasting sheet for selected brew"), this);
     m_printRecordSheet = pictureButton(Picture::RecordSheet, QStringLiteral("Print a Brewers Record Sheet"), this);
     m_cost = pictureButton(Picture::Cost, QStringLiteral("Cost Calculator for selected brew"), this);
     m_labels = pictureButton(Picture::Labels, QStringLiteral("Print Labels"), this);
     m_export = textButton(QStringLiteral("Export (CSV)"),
-                          QStringLiteral("Export the selected brews details to a CSV \nfile for import into another "
-                                         "program."),
-                          this);
+        QStringLiteral("Export the selected brews details to a CSV \nfile for import into another "
+                       "program."),
+        this);
     m_close = textButton(QStringLiteral("Cl&ose"), QStringLiteral("Close this Window."), this);
     m_help = textButton(QStringLiteral("&Help"), QStringLiteral("Help about this window."), this);
-    for (QPushButton *b : {m_add, m_edit, m_delete, m_view, m_copy, m_print, m_printNotes, m_printTasting,
-                           m_printRecordSheet, m_cost, m_labels, m_export})
+    for (QPushButton *b : { m_add, m_edit, m_delete, m_view, m_copy, m_print, m_printNotes, m_printTasting,
+             m_printRecordSheet, m_cost, m_labels, m_export })
         buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(m_close);
     buttons->addWidget(m_help);
     top->addLayout(buttons);
 
-    resize(860, 600);
+    resize(860, 560);
 }
 
 void BrowseBrews::bind()
@@ -384,11 +393,11 @@ void BrowseBrews::bind()
     connect(m_list, &BrowseBrewsList::insertRequested, this, [&logic] { logic.add(); });
     connect(m_list, &BrowseBrewsList::deleteRequested, this, [&logic] { logic.remove(); });
     connect(m_list, &QWidget::customContextMenuRequested, this, &BrowseBrews::showContextMenu);
-    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) {
-                if (!m_refreshing && current.isValid())
-                    m_logic->selectRow(current.row());
-            });
+    connect(
+        m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
+            if (!m_refreshing && current.isValid())
+                m_logic->selectRow(current.row());
+        });
 
     connect(m_scrollBar, &QScrollBar::actionTriggered, this, [this](int action) {
         switch (action) {
@@ -417,8 +426,8 @@ void BrowseBrews::bind()
         default:
             return;
         }
-        m_scrollBar->setSliderPosition(int(std::min<std::int64_t>(m_logic->model().estimatedTop(),
-                                                                  m_scrollBar->maximum())));
+        m_scrollBar->setSliderPosition(
+            int(std::min<std::int64_t>(m_logic->model().estimatedTop(), m_scrollBar->maximum())));
     });
 
     connect(m_add, &QPushButton::clicked, this, [&logic] { logic.add(); });
@@ -468,8 +477,8 @@ void BrowseBrews::refresh()
     const int row = logic.selectedRow();
     if (row >= 0) {
         const QModelIndex current = m_list->model()->index(row, std::max(m_list->currentIndex().column(), 0));
-        m_list->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect |
-                                                               QItemSelectionModel::Rows);
+        m_list->selectionModel()->setCurrentIndex(
+            current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     } else {
         m_list->selectionModel()->clear();
     }
@@ -504,14 +513,17 @@ void BrowseBrews::refresh()
     case StockPicture::FullGlass:
         d.stock->setPixmap(drawn(Picture::FullGlass, 32));
         d.stock->setToolTip(QStringLiteral("Have Stock"));
+        d.stock->setAccessibleName(d.stock->toolTip());
         break;
     case StockPicture::EmptyGlass:
         d.stock->setPixmap(drawn(Picture::EmptyGlass, 32));
         d.stock->setToolTip(QStringLiteral("Consumed"));
+        d.stock->setAccessibleName(d.stock->toolTip());
         break;
     case StockPicture::None:
         d.stock->clear();
         d.stock->setToolTip({});
+        d.stock->setAccessibleName({});
         break;
     }
     const QString notes = NotesEdit::plainTextOf(v.notes);
@@ -523,7 +535,7 @@ void BrowseBrews::refresh()
     }
 
     m_add->setEnabled(logic.canAdd());
-    for (QPushButton *b : {m_edit, m_delete, m_view})
+    for (QPushButton *b : { m_edit, m_delete, m_view })
         b->setEnabled(logic.canChange());
     m_copy->setEnabled(logic.canCopy());
     m_print->setEnabled(logic.canPrint());
@@ -587,7 +599,7 @@ QString BrowseBrews::columnFormat() const
 
 void BrowseBrews::applyColumnFormat(const QString &format)
 {
-    const ColumnLayout layout = ColumnLayout::fromFormat(format).value_or(ColumnLayout{});
+    const ColumnLayout layout = ColumnLayout::fromFormat(format).value_or(ColumnLayout {});
     QHeaderView *header = m_list->horizontalHeader();
     for (int column = 0; column < BrewListModel::ColumnCount; ++column)
         header->resizeSection(column, layout.widths[std::size_t(column)]);

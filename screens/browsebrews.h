@@ -29,8 +29,8 @@ public:
     // Opens the Brews table in the data folder (its failure is shown through the prompter and
     // isOpen() is then false). `prompter` and `calls` replace the real message box and the
     // real called windows (tests); without them the browse uses its own.
-    explicit BrowseBrews(QWidget *parent = nullptr, Prompter *prompter = nullptr,
-                         const BrowseBrewsCalls *calls = nullptr);
+    explicit BrowseBrews(
+        QWidget *parent = nullptr, Prompter *prompter = nullptr, const BrowseBrewsCalls *calls = nullptr);
     ~BrowseBrews() override;
 
     bool isOpen() const { return bool(m_logic); }
@@ -69,21 +69,18 @@ private:
     QRadioButton *m_inStock = nullptr;
     QList<QAbstractButton *> m_navigation;
 
-    struct DetailLabels
-    {
-        QLabel *heading, *tasting, *outOf, *sugar, *sugarUnit, *dateDown, *originalGravity, *ogTemperature,
-            *ogUnit, *dateBottled, *finalGravity, *fgTemperature, *fgUnit, *primaryDays, *separator,
-            *secondaryDays, *alcPrompt, *alcohol, *alcoholSuffix, *minUse, *maxUse, *agedFor, *cost,
-            *bestMaturity, *stock;
-    } m_detail{};
+    struct DetailLabels {
+        QLabel *heading, *tasting, *outOf, *sugar, *sugarUnit, *dateDown, *originalGravity, *ogTemperature, *ogUnit,
+            *dateBottled, *finalGravity, *fgTemperature, *fgUnit, *primaryDays, *separator, *secondaryDays, *alcPrompt,
+            *alcohol, *alcoholSuffix, *minUse, *maxUse, *agedFor, *cost, *bestMaturity, *stock;
+    } m_detail {};
     QPlainTextEdit *m_notes = nullptr;
     NotesEdit *m_notesBig = nullptr;
     QString m_shownNotesBig;
 
     QPushButton *m_add = nullptr, *m_edit = nullptr, *m_delete = nullptr, *m_view = nullptr, *m_copy = nullptr,
-                *m_print = nullptr, *m_printNotes = nullptr, *m_printTasting = nullptr,
-                *m_printRecordSheet = nullptr, *m_cost = nullptr, *m_labels = nullptr, *m_export = nullptr,
-                *m_close = nullptr, *m_help = nullptr;
+                *m_print = nullptr, *m_printNotes = nullptr, *m_printTasting = nullptr, *m_printRecordSheet = nullptr,
+                *m_cost = nullptr, *m_labels = nullptr, *m_export = nullptr, *m_close = nullptr, *m_help = nullptr;
 };
 
 // The frame's "&Browse Brews" command: opens the brew browse as a started window, or brings the

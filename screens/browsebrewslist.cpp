@@ -5,7 +5,8 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
-BrowseBrewsList::BrowseBrewsList(QWidget *parent) : QTableView(parent)
+BrowseBrewsList::BrowseBrewsList(QWidget *parent)
+    : QTableView(parent)
 {
     setSelectionBehavior(SelectRows);
     setSelectionMode(SingleSelection);

@@ -8,21 +8,21 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-namespace {
-
-struct TabInfo
+namespace
 {
+
+struct TabInfo {
     const char *text;
     const char *tip;
     BrewKey key;
 };
 
 const TabInfo kTabs[BrowseBrewsLogic::kTabCount] = {
-    {"&Batch", "Sort by...", BrewKey::KeyBrewNumber},
-    {"&Record", "Sort by...", BrewKey::KeyRecord},
-    {"&Kits/Recipes", "Sort by...", BrewKey::ByBrewKey},
-    {"Da&te", "Sort by...", BrewKey::ByDateKey},
-    {"&Quality", "Displays brews with a tasting score only", BrewKey::QualityKey},
+    { "&Batch", "Sort by...", BrewKey::KeyBrewNumber },
+    { "&Record", "Sort by...", BrewKey::KeyRecord },
+    { "&Kits/Recipes", "Sort by...", BrewKey::ByBrewKey },
+    { "Da&te", "Sort by...", BrewKey::ByDateKey },
+    { "&Quality", "Displays brews with a tasting score only", BrewKey::QualityKey },
 };
 
 QString show(const char *token, const Decimal &value) { return Picture(QString::fromLatin1(token)).text(value); }
@@ -76,9 +76,12 @@ std::optional<FieldValue> BrowseBrewsLogic::locatorValue(BrowseTab tab, const QS
     return std::nullopt;
 }
 
-BrowseBrewsLogic::BrowseBrewsLogic(BrewsTable &table, Prompter &prompter, BrowseBrewsView &view,
-                                   BrowseBrewsCalls calls)
-    : m_table(table), m_prompter(prompter), m_view(view), m_calls(std::move(calls)), m_model(table)
+BrowseBrewsLogic::BrowseBrewsLogic(BrewsTable &table, Prompter &prompter, BrowseBrewsView &view, BrowseBrewsCalls calls)
+    : m_table(table)
+    , m_prompter(prompter)
+    , m_view(view)
+    , m_calls(std::move(calls))
+    , m_model(table)
 {
 }
 
@@ -131,7 +134,7 @@ bool BrowseBrewsLogic::report(const Result &result)
 {
     if (result)
         return true;
-    m_prompter.tell({QStringLiteral("Browse Brews"), result.message(), MessageIcon::Error, {}, 1});
+    m_prompter.tell({ QStringLiteral("Browse Brews"), result.message(), MessageIcon::Error, {}, 1 });
     return false;
 }
 
@@ -240,7 +243,7 @@ bool BrowseBrewsLogic::locate(const QString &typed)
     const std::optional<FieldValue> value = locatorValue(m_tab, typed);
     if (!value)
         return false;
-    afterMove(m_model.locate({*value}, 0));
+    afterMove(m_model.locate({ *value }, 0));
     return true;
 }
 
@@ -318,61 +321,47 @@ void BrowseBrewsLogic::runForm(FormRequest request, BrewRecord buffer)
 void BrowseBrewsLogic::add()
 {
     if (canAdd())
-        runForm(FormRequest::Insert, BrewRecord{});
+        runForm(FormRequest::Insert, BrewRecord {});
 }
 
-namespace {
-// The highlighted brew as the store holds it now (both memos, and the revision the form's
-// update must find); nothing when another window deleted it meanwhile.
-std::optional<BrewRecord> fetchCurrent(BrewsTable &table, const BrewRecord &brew, Prompter &prompter)
+void BrowseBrewsLogic::runFormOnSelected(FormRequest request)
 {
-    Expected<std::optional<BrewRecord>> fresh = table.fetch(brew.RECORDNUMBER);
-    if (!fresh) {
-        prompter.tell({QStringLiteral("Browse Brews"), fresh.message(), MessageIcon::Error, {}, 1});
-        return std::nullopt;
-    }
-    return *fresh;
+    // The highlighted brew as the store holds it now (both memos, and the revision the form's
+    // update must find); when another window deleted it meanwhile, the list is read again.
+    Expected<std::optional<BrewRecord>> fresh = m_table.fetch(selected()->RECORDNUMBER);
+    if (report(fresh.result()) && fresh->has_value())
+        runForm(request, **fresh);
+    else
+        rereadAt(std::nullopt);
 }
-} // namespace
 
 void BrowseBrewsLogic::edit()
 {
     if (!canChange())
         return;
     glo().AGESTRING = m_details.agedFor;
-    if (std::optional<BrewRecord> brew = fetchCurrent(m_table, *selected(), m_prompter))
-        runForm(FormRequest::Change, *brew);
-    else
-        rereadAt(std::nullopt);
+    runFormOnSelected(FormRequest::Change);
 }
 
 void BrowseBrewsLogic::remove()
 {
-    if (!canChange())
-        return;
-    if (std::optional<BrewRecord> brew = fetchCurrent(m_table, *selected(), m_prompter))
-        runForm(FormRequest::Delete, *brew);
-    else
-        rereadAt(std::nullopt);
+    if (canChange())
+        runFormOnSelected(FormRequest::Delete);
 }
 
 void BrowseBrewsLogic::view()
 {
-    if (!canChange())
-        return;
-    if (std::optional<BrewRecord> brew = fetchCurrent(m_table, *selected(), m_prompter))
-        runForm(FormRequest::View, *brew);
-    else
-        rereadAt(std::nullopt);
+    if (canChange())
+        runFormOnSelected(FormRequest::View);
 }
 
 Message BrowseBrewsLogic::copyQuestion()
 {
-    return {QStringLiteral("Copy Brew..."),
-            QStringLiteral("All the selected Brews details will be copied to a new brew record.||Useful if most of "
-                           "the information is going to be the same for the new brew |but obviously some details "
-                           "such as dates etc. will need to be revised."),
-            MessageIcon::Information, QStringLiteral("C&opy|&Cancel"), 1};
+    return { QStringLiteral("Copy Brew..."),
+        QStringLiteral("All the selected Brews details will be copied to a new brew record.||Useful if most of "
+                       "the information is going to be the same for the new brew |but obviously some details "
+                       "such as dates etc. will need to be revised."),
+        MessageIcon::Information, QStringLiteral("C&opy|&Cancel"), 1 };
 }
 
 void BrowseBrewsLogic::copy()
@@ -383,10 +372,7 @@ void BrowseBrewsLogic::copy()
         return;
     // The new brew starts as the highlighted one, every field and both memos; the form gives it
     // its own record and batch numbers.
-    if (std::optional<BrewRecord> brew = fetchCurrent(m_table, *selected(), m_prompter))
-        runForm(FormRequest::Insert, *brew);
-    else
-        rereadAt(std::nullopt);
+    runFormOnSelected(FormRequest::Insert);
 }
 
 void BrowseBrewsLogic::handOverBrew(const BrewRecord &brew)
@@ -439,15 +425,15 @@ void BrowseBrewsLogic::printRecordSheet()
 
 Message BrowseBrewsLogic::emptyQualityMessage()
 {
-    return {QStringLiteral("No records found..."),
-            QStringLiteral("Only brews with a tasting score are listed|when the 'Quality' tab is selected."),
-            MessageIcon::Information, {}, 1};
+    return { QStringLiteral("No records found..."),
+        QStringLiteral("Only brews with a tasting score are listed|when the 'Quality' tab is selected."),
+        MessageIcon::Information, {}, 1 };
 }
 
 Message BrowseBrewsLogic::labelQuestion()
 {
-    return {QStringLiteral("Select type..."), QStringLiteral("Which label type would you like?"),
-            MessageIcon::Question, QStringLiteral("Cre&ate|&Standard|&Cancel"), 2};
+    return { QStringLiteral("Select type..."), QStringLiteral("Which label type would you like?"),
+        MessageIcon::Question, QStringLiteral("Cre&ate|&Standard|&Cancel"), 2 };
 }
 
 void BrowseBrewsLogic::printLabels()
@@ -457,8 +443,8 @@ void BrowseBrewsLogic::printLabels()
     const BrewRecord &brew = *selected();
     handOverBrew(brew);
     Globals &g = glo();
-    QString *lines[] = {&g.COMMENTLINE1, &g.COMMENTLINE2, &g.COMMENTLINE3, &g.COMMENTLINE4, &g.COMMENTLINE5};
-    const QString additives[] = {brew.ADDITIVE1, brew.ADDITIVE2, brew.ADDITIVE3, brew.ADDITIVE4, brew.ADDITIVE5};
+    QString *lines[] = { &g.COMMENTLINE1, &g.COMMENTLINE2, &g.COMMENTLINE3, &g.COMMENTLINE4, &g.COMMENTLINE5 };
+    const QString additives[] = { brew.ADDITIVE1, brew.ADDITIVE2, brew.ADDITIVE3, brew.ADDITIVE4, brew.ADDITIVE5 };
     for (int i = 0; i < 5; ++i) {
         QString line = additives[i];
         while (line.endsWith(QLatin1Char(' ')))
@@ -475,16 +461,16 @@ void BrowseBrewsLogic::printLabels()
 
 Message BrowseBrewsLogic::exportQuestion(const QString &brewKit)
 {
-    return {brewKit,
-            QStringLiteral("Would you like to View/Print a matching report?||This report can be very helpful for "
-                           "identifying the fields in the CSV file."),
-            MessageIcon::Question, QStringLiteral("&Print|&Skip Print|&Cancel"), 1};
+    return { brewKit,
+        QStringLiteral("Would you like to View/Print a matching report?||This report can be very helpful for "
+                       "identifying the fields in the CSV file."),
+        MessageIcon::Question, QStringLiteral("&Print|&Skip Print|&Cancel"), 1 };
 }
 
 Message BrowseBrewsLogic::exportAbortedMessage()
 {
-    return {QStringLiteral("Aborted by user..."), QStringLiteral("The CSV file has not been created"),
-            MessageIcon::Information, {}, 1};
+    return { QStringLiteral("Aborted by user..."), QStringLiteral("The CSV file has not been created"),
+        MessageIcon::Information, {}, 1 };
 }
 
 void BrowseBrewsLogic::exportCsv()
@@ -496,10 +482,10 @@ void BrowseBrewsLogic::exportCsv()
     // The selector holds 16 bits: a record number beyond them would pick another brew (or all
     // of them), so such a brew is not exported alone.
     if (brew.RECORDNUMBER > 32767) {
-        m_prompter.tell({QStringLiteral("Export (CSV)"),
-                         QStringLiteral("This brew's record number is too high for an export of one brew.|"
-                                        "Export all brews from the File menu instead."),
-                         MessageIcon::Warning, {}, 1});
+        m_prompter.tell({ QStringLiteral("Export (CSV)"),
+            QStringLiteral("This brew's record number is too high for an export of one brew.|"
+                           "Export all brews from the File menu instead."),
+            MessageIcon::Warning, {}, 1 });
         return;
     }
     g.csvRecordSelector = std::int16_t(brew.RECORDNUMBER);

@@ -25,29 +25,27 @@ public:
 };
 
 // The windows the browse calls. A button whose window is missing stays disabled.
-struct BrowseBrewsCalls
-{
+struct BrowseBrewsCalls {
     // The edit form UpdateBrews over the browse's handle and current-row buffer; true when the
     // request was completed.
     std::function<bool(FormRequest, BrewRecord &)> updateBrews;
-    std::function<void()> calculateCost;      // Win_CalculateCost
-    std::function<void()> printBrew;          // Rpt_SingleSelectedBrewOnly
-    std::function<void()> printNotes;         // Rpt_SingleSelectedBrewsDetailedNotes
-    std::function<void()> printTastingSheet;  // Rpt_TastingScoreSheet
-    std::function<void()> printRecordSheet;   // Rpt_BrewingRecordSheet
-    std::function<void()> createOwnLabels;    // Win_CreateOwnLabels
+    std::function<void()> calculateCost; // Win_CalculateCost
+    std::function<void()> printBrew; // Rpt_SingleSelectedBrewOnly
+    std::function<void()> printNotes; // Rpt_SingleSelectedBrewsDetailedNotes
+    std::function<void()> printTastingSheet; // Rpt_TastingScoreSheet
+    std::function<void()> printRecordSheet; // Rpt_BrewingRecordSheet
+    std::function<void()> createOwnLabels; // Win_CreateOwnLabels
     std::function<void()> createStandardLabels; // Win_CreateStandardLabels
-    std::function<void()> csvReport;          // Rpt_CSV_BrewFile
-    std::function<void()> makeCsv;            // MakeCSV
+    std::function<void()> csvReport; // Rpt_CSV_BrewFile
+    std::function<void()> makeCsv; // MakeCSV
 };
 
 enum class StockPicture { None, FullGlass, EmptyGlass };
 
 // The values of the detail panel, as shown; all empty while no brew is highlighted.
-struct BrewDetails
-{
-    QString heading;         // LOC:BATCHNAME
-    QString tasting, outOf;  // ALE:OVERALL, "/50"
+struct BrewDetails {
+    QString heading; // LOC:BATCHNAME
+    QString tasting, outOf; // ALE:OVERALL, "/50"
     QString sugar, sugarUnit; // ALE:BREWSUGARKG, LOC:SUGARVOLSTRING
     QString dateDown;
     QString originalGravity, ogTemperature, ogTemperatureUnit;
@@ -56,7 +54,7 @@ struct BrewDetails
     QString primaryDays, fermentationSeparator, secondaryDays;
     QString alcohol, alcoholSuffix;
     QString minUse, maxUse;
-    QString agedFor;         // LOC:DATESTRING
+    QString agedFor; // LOC:DATESTRING
     QString cost;
     QString bestMaturity;
     StockPicture stock = StockPicture::None;
@@ -158,6 +156,7 @@ private:
     bool report(const Result &result);
     void refreshDetails();
     void runForm(FormRequest request, BrewRecord buffer);
+    void runFormOnSelected(FormRequest request);
     void handOverBrew(const BrewRecord &brew);
     void withAgeText(const std::function<void()> &call);
 

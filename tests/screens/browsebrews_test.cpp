@@ -10,6 +10,7 @@
 #include "screens/mainframe.h"
 #include "screens/windowstatebinding.h"
 
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QMdiArea>
@@ -23,7 +24,8 @@ using namespace browsetest;
 using guitest::key;
 using guitest::settle;
 
-namespace {
+namespace
+{
 
 void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 
@@ -35,7 +37,7 @@ protected:
         BrowseFixture::SetUp();
         insertDozen();
         m_calls.updateBrews = [this](FormRequest request, BrewRecord &buffer) {
-            m_requests.push_back({request, buffer.BATCHNUMBER});
+            m_requests.push_back({ request, buffer.BATCHNUMBER });
             return false;
         };
     }
@@ -93,27 +95,25 @@ TEST_F(BrowseWindowTest, DoubleClickAndKeysCallTheEditForm)
 
     const QRect cell = list->visualRect(list->model()->index(2, 1));
     QMouseEvent press(QEvent::MouseButtonPress, cell.center(), list->viewport()->mapToGlobal(cell.center()),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(list->viewport(), &press);
-    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, cell.center(),
-                            list->viewport()->mapToGlobal(cell.center()), Qt::LeftButton, Qt::LeftButton,
-                            Qt::NoModifier);
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, cell.center(), list->viewport()->mapToGlobal(cell.center()),
+        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(list->viewport(), &doubleClick);
     settle();
     ASSERT_EQ(m_requests.size(), 1u);
     EXPECT_EQ(m_requests[0], std::make_pair(FormRequest::Change, 10));
 
-    const struct
-    {
+    const struct {
         int key;
         Qt::KeyboardModifiers mods;
         FormRequest request;
         int batch;
     } keys[] = {
-        {Qt::Key_Return, Qt::ControlModifier, FormRequest::Change, 10},
-        {Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier, FormRequest::Change, 10},
-        {Qt::Key_Insert, Qt::NoModifier, FormRequest::Insert, 0},
-        {Qt::Key_Delete, Qt::NoModifier, FormRequest::Delete, 10},
+        { Qt::Key_Return, Qt::ControlModifier, FormRequest::Change, 10 },
+        { Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier, FormRequest::Change, 10 },
+        { Qt::Key_Insert, Qt::NoModifier, FormRequest::Insert, 0 },
+        { Qt::Key_Delete, Qt::NoModifier, FormRequest::Delete, 10 },
     };
     for (const auto &k : keys) {
         m_requests.clear();
@@ -133,11 +133,11 @@ TEST_F(BrowseWindowTest, TabsFilterAndButtonsAsDesigned)
     auto browse = openBrowse();
     auto *tabs = browse->findChild<QTabBar *>();
     ASSERT_EQ(tabs->count(), 5);
-    const char *const texts[] = {"&Batch", "&Record", "&Kits/Recipes", "Da&te", "&Quality"};
+    const char *const texts[] = { "&Batch", "&Record", "&Kits/Recipes", "Da&te", "&Quality" };
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(tabs->tabText(i), QString::fromLatin1(texts[i]));
-        EXPECT_EQ(tabs->tabToolTip(i), i == 4 ? QStringLiteral("Displays brews with a tasting score only")
-                                               : QStringLiteral("Sort by..."));
+        EXPECT_EQ(tabs->tabToolTip(i),
+            i == 4 ? QStringLiteral("Displays brews with a tasting score only") : QStringLiteral("Sort by..."));
     }
     const auto radios = browse->findChildren<QRadioButton *>();
     ASSERT_EQ(radios.size(), 2);
@@ -156,12 +156,11 @@ TEST_F(BrowseWindowTest, TabsFilterAndButtonsAsDesigned)
     EXPECT_TRUE(browse->list()->hasFocus());
 
     // Printing, labels and export wait for their windows.
-    for (const char *tip : {"Print selected brew.", "Print detailed notes for selected brew.",
-                            "Print tasting sheet for selected brew", "Print a Brewers Record Sheet", "Print Labels",
-                            "Export (CSV)"})
+    for (const char *tip : { "Print selected brew.", "Print detailed notes for selected brew.",
+             "Print tasting sheet for selected brew", "Print a Brewers Record Sheet", "Print Labels", "Export (CSV)" })
         EXPECT_FALSE(button(*browse, QString::fromLatin1(tip))->isEnabled()) << tip;
-    for (const char *text : {"&Add Brew", "&Edit Brew", "&Delete", "View Only Mode", "Copy brew to Update Brews",
-                             "Cl&ose", "&Help"})
+    for (const char *text :
+        { "&Add Brew", "&Edit Brew", "&Delete", "View Only Mode", "Copy brew to Update Brews", "Cl&ose", "&Help" })
         EXPECT_TRUE(button(*browse, QString::fromLatin1(text))->isEnabled()) << text;
 
     // The Quality tab in stock only: the scored brew in stock is listed.
@@ -179,17 +178,17 @@ TEST_F(BrowseWindowTest, ColumnLayoutReturnsAfterReopeningAndClosingClearsTheOpe
         glo().browseOpen = true;
         auto browse = openBrowse();
         QHeaderView *header = browse->list()->horizontalHeader();
-        EXPECT_EQ(browse->columnFormat(), ColumnLayout{}.toFormat());
+        EXPECT_EQ(browse->columnFormat(), ColumnLayout {}.toFormat());
         header->resizeSection(BrewListModel::BrewKitColumn, 333);
         header->moveSection(header->visualIndex(BrewListModel::DateDownColumn), 0);
         stored = browse->columnFormat();
-        EXPECT_EQ(stored, QStringLiteral("DATEDOWN:90@D017B|BATCHNUMBER:80@N4B|BREWKIT:333@S45"));
+        EXPECT_EQ(stored, QStringLiteral("DATEDOWN:90@D017B|BATCHNUMBER:100@N4B|BREWKIT:333@S45"));
         browse->close();
         EXPECT_FALSE(glo().browseOpen);
     }
     const IniFile ini = settings::windowStateFile();
     EXPECT_EQ(ini.read(BrowseBrews::kProcedure, windowstate::kUserFormatEntry), stored);
-    EXPECT_EQ(ini.read(BrowseBrews::kProcedure, windowstate::kDesignedFormatEntry), ColumnLayout{}.toFormat());
+    EXPECT_EQ(ini.read(BrowseBrews::kProcedure, windowstate::kDesignedFormatEntry), ColumnLayout {}.toFormat());
     {
         auto browse = openBrowse();
         EXPECT_EQ(browse->columnFormat(), stored);
@@ -199,12 +198,13 @@ TEST_F(BrowseWindowTest, ColumnLayoutReturnsAfterReopeningAndClosingClearsTheOpe
     }
     // A layout stored under another design is dropped once.
     ASSERT_TRUE(ini.write(BrowseBrews::kProcedure, windowstate::kDesignedFormatEntry,
-                          QStringLiteral("BATCHNUMBER:70@N4B|BREWKIT:200@S45|DATEDOWN:90@D017B")));
+        QStringLiteral("BATCHNUMBER:70@N4B|BREWKIT:200@S45|DATEDOWN:90@D017B")));
     auto browse = openBrowse();
-    EXPECT_EQ(browse->columnFormat(), ColumnLayout{}.toFormat());
+    EXPECT_EQ(browse->columnFormat(), ColumnLayout {}.toFormat());
 }
 
-namespace {
+namespace
+{
 
 int browseWindows(QMdiArea *area)
 {
@@ -255,4 +255,29 @@ TEST_F(BrowseWindowTest, FrameCommandOpensOneBrowseAndRestoresItWhenMinimised)
         EXPECT_FALSE(glo().browseOpen);
     }
     WindowStateBinding::setStore(nullptr, nullptr);
+}
+
+TEST(BrowseWindowOpening, ADamagedLogIsReportedAndLeftAlone)
+{
+    guitest::DataFolder data;
+    const QString path = data.dir.filePath(QStringLiteral("BREWSV3.sqlite"));
+    const QByteArray garbage("this is not a brew log, only some text\n");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(garbage);
+    }
+    ScriptedPrompter prompter;
+    glo().browseOpen = true;
+    {
+        BrowseBrews browse(nullptr, &prompter);
+        EXPECT_FALSE(browse.isOpen());
+    }
+    EXPECT_FALSE(glo().browseOpen);
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].caption, QStringLiteral("File Error"));
+    EXPECT_TRUE(prompter.shown()[0].text.startsWith(QStringLiteral("File BREWSV3 could not be opened.  Error: ")));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), garbage);
 }

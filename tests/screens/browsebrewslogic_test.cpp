@@ -6,20 +6,19 @@
 
 using namespace browsetest;
 
-namespace {
+namespace
+{
 
 void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 
-struct RecordingView : BrowseBrewsView
-{
+struct RecordingView : BrowseBrewsView {
     void refresh() override { ++refreshes; }
     void focusList() override { ++focusMoves; }
     int refreshes = 0;
     int focusMoves = 0;
 };
 
-struct FormCall
-{
+struct FormCall {
     FormRequest request;
     BrewRecord buffer;
 };
@@ -33,7 +32,7 @@ protected:
     {
         BrowseBrewsCalls calls;
         calls.updateBrews = [this](FormRequest request, BrewRecord &buffer) {
-            m_forms.push_back({request, buffer});
+            m_forms.push_back({ request, buffer });
             if (!m_complete)
                 return false;
             if (request == FormRequest::Insert)
@@ -77,12 +76,11 @@ protected:
 TEST_F(BrowseLogicTest, OpensOnTheBatchTabWithTheStockFilterOfTheSettings)
 {
     insertDozen();
-    const struct
-    {
+    const struct {
         std::uint8_t openAtStockOnly;
         const char *filter;
         std::int64_t count;
-    } cases[] = {{0, "0", 6}, {1, "1", 12}, {2, "1", 12}};
+    } cases[] = { { 0, "0", 6 }, { 1, "1", 12 }, { 2, "1", 12 } };
     for (const auto &c : cases) {
         glo().OPENATSTOCKONLY = c.openAtStockOnly;
         BrowseBrewsLogic &logic = browse();
@@ -99,14 +97,16 @@ TEST_F(BrowseLogicTest, InStockOnlyLeavesConsumedBrewsOutOfEveryTab)
 {
     insertDozen();
     BrowseBrewsLogic &logic = browse();
-    const struct
-    {
+    const struct {
         BrowseTab tab;
         std::int64_t all, inStock;
         int first; // batch number of the first row listed in stock
     } cases[] = {
-        {BrowseTab::Batch, 12, 6, 12},  {BrowseTab::Record, 12, 6, 2}, {BrowseTab::Kits, 12, 6, 12},
-        {BrowseTab::Date, 11, 6, 12},   {BrowseTab::Quality, 3, 2, 4},
+        { BrowseTab::Batch, 12, 6, 12 },
+        { BrowseTab::Record, 12, 6, 2 },
+        { BrowseTab::Kits, 12, 6, 12 },
+        { BrowseTab::Date, 11, 6, 12 },
+        { BrowseTab::Quality, 3, 2, 4 },
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(BrowseBrewsLogic::tabText(c.tab).toStdString());
@@ -126,7 +126,7 @@ TEST_F(BrowseLogicTest, InStockOnlyLeavesConsumedBrewsOutOfEveryTab)
 
 TEST_F(BrowseLogicTest, QualityTabWithoutScoredBrewsWarnsOnceAndGreysTheFilter)
 {
-    insert({{1, 1, "Stout", date::fromYmd(2024, 1, 1), "1"}, {2, 2, "Mild", date::fromYmd(2024, 2, 1), "0"}});
+    insert({ { 1, 1, "Stout", date::fromYmd(2024, 1, 1), "1" }, { 2, 2, "Mild", date::fromYmd(2024, 2, 1), "0" } });
     glo().OPENATSTOCKONLY = 0;
     BrowseBrewsLogic &logic = browse();
     EXPECT_EQ(logic.count(), 1);
@@ -137,7 +137,7 @@ TEST_F(BrowseLogicTest, QualityTabWithoutScoredBrewsWarnsOnceAndGreysTheFilter)
     EXPECT_EQ(m.caption, QStringLiteral("No records found..."));
     EXPECT_EQ(m.text, QStringLiteral("Only brews with a tasting score are listed|when the 'Quality' tab is selected."));
     EXPECT_EQ(m.icon, MessageIcon::Information);
-    EXPECT_EQ(m.buttonTexts(), QStringList{QStringLiteral("&OK")});
+    EXPECT_EQ(m.buttonTexts(), QStringList { QStringLiteral("&OK") });
     EXPECT_EQ(logic.count(), 0);
     EXPECT_EQ(logic.countText(), QString());
     EXPECT_FALSE(logic.stockFilterEnabled());
@@ -159,18 +159,18 @@ TEST_F(BrowseLogicTest, QualityTabWithoutScoredBrewsWarnsOnceAndGreysTheFilter)
 
 TEST_F(BrowseLogicTest, AnUnscoredBrewIsOnTheBatchTabButNotTheQualityTab)
 {
-    insert({{1, 5, "Stout", 0, "1", 0}, {2, 6, "Mild", 0, "1", 33}});
+    insert({ { 1, 5, "Stout", 0, "1", 0 }, { 2, 6, "Mild", 0, "1", 33 } });
     BrowseBrewsLogic &logic = browse();
-    EXPECT_EQ(listedBatches(), (std::vector<int>{6, 5}));
+    EXPECT_EQ(listedBatches(), (std::vector<int> { 6, 5 }));
     logic.selectTab(BrowseTab::Quality);
-    EXPECT_EQ(listedBatches(), (std::vector<int>{6}));
+    EXPECT_EQ(listedBatches(), (std::vector<int> { 6 }));
     EXPECT_TRUE(m_prompter.shown().empty());
     EXPECT_TRUE(logic.stockFilterEnabled());
 }
 
 TEST_F(BrowseLogicTest, DetailPanelOfTheHighlightedBrew)
 {
-    BrewRecord b = makeBrew({1, 9, "Export Stout", kToday - 400, "1", 7});
+    BrewRecord b = makeBrew({ 1, 9, "Export Stout", kToday - 400, "1", 7 });
     b.BREWBATCHNAME = QStringLiteral("Winter warmer");
     b.BREWSUGARKG = Decimal::fromScaled(125, 2);
     b.ORIGINALGRAVITY = 1050;
@@ -188,7 +188,7 @@ TEST_F(BrowseLogicTest, DetailPanelOfTheHighlightedBrew)
     b.NOTES = QStringLiteral("Brief");
     b.NOTESBIG = QStringLiteral("<b>Detailed</b>");
     insert(b);
-    insert({{2, 3, "Mild", kToday - 100, "0"}});
+    insert({ { 2, 3, "Mild", kToday - 100, "0" } });
 
     glo().UNITSPROMPT = 0;
     glo().TEMPPROMPT = 1;
@@ -245,13 +245,13 @@ TEST_F(BrowseLogicTest, EmptyTableShowsNothingAndOffersOnlyAdd)
     EXPECT_EQ(logic.count(), 0);
     EXPECT_EQ(logic.countText(), QString());
     EXPECT_EQ(logic.selectedRow(), -1);
-    EXPECT_EQ(logic.details(), BrewDetails{});
+    EXPECT_EQ(logic.details(), BrewDetails {});
     EXPECT_TRUE(logic.canAdd());
     EXPECT_FALSE(logic.canCopy());
     EXPECT_FALSE(logic.canChange());
     EXPECT_FALSE(logic.canCalculateCost());
-    for (const auto move : {BrowseBrewsLogic::Move::Next, BrowseBrewsLogic::Move::Last,
-                            BrowseBrewsLogic::Move::PreviousPage})
+    for (const auto move :
+        { BrowseBrewsLogic::Move::Next, BrowseBrewsLogic::Move::Last, BrowseBrewsLogic::Move::PreviousPage })
         logic.move(move);
     logic.edit();
     logic.remove();
@@ -262,7 +262,7 @@ TEST_F(BrowseLogicTest, EmptyTableShowsNothingAndOffersOnlyAdd)
     logic.add();
     ASSERT_EQ(m_forms.size(), 1u);
     EXPECT_EQ(m_forms[0].request, FormRequest::Insert);
-    EXPECT_EQ(m_forms[0].buffer, BrewRecord{});
+    EXPECT_EQ(m_forms[0].buffer, BrewRecord {});
     EXPECT_EQ(logic.count(), 1);
     EXPECT_TRUE(logic.canCopy());
     EXPECT_EQ(logic.selected()->BATCHNUMBER, 1);
@@ -289,9 +289,10 @@ TEST_F(BrowseLogicTest, CopyOfBatchSevenBecomesBatchThirteenWithEverythingElse)
     ASSERT_EQ(m_prompter.shown().size(), 1u);
     const Message &q = m_prompter.shown()[0];
     EXPECT_EQ(q.caption, QStringLiteral("Copy Brew..."));
-    EXPECT_EQ(q.text, QStringLiteral("All the selected Brews details will be copied to a new brew record.||Useful if "
-                                     "most of the information is going to be the same for the new brew |but "
-                                     "obviously some details such as dates etc. will need to be revised."));
+    EXPECT_EQ(q.text,
+        QStringLiteral("All the selected Brews details will be copied to a new brew record.||Useful if "
+                       "most of the information is going to be the same for the new brew |but "
+                       "obviously some details such as dates etc. will need to be revised."));
     EXPECT_EQ(q.icon, MessageIcon::Information);
     EXPECT_EQ(q.buttons, QStringLiteral("C&opy|&Cancel"));
     EXPECT_EQ(q.defaultButton, 1);
@@ -356,7 +357,7 @@ TEST_F(BrowseLogicTest, AfterADeleteTheNextBrewTakesTheLine)
 
 TEST_F(BrowseLogicTest, CostCalculatorAndLabelsReceiveTheHighlightedBrew)
 {
-    BrewRecord b = makeBrew({1, 4, "Best Bitter", date::fromYmd(2024, 1, 1), "1"});
+    BrewRecord b = makeBrew({ 1, 4, "Best Bitter", date::fromYmd(2024, 1, 1), "1" });
     b.BREWBATCHNAME = QStringLiteral("Garden party");
     b.ADDITIVE1 = QStringLiteral("Hops  ");
     b.ADDITIVE3 = QStringLiteral("Finings");
@@ -365,16 +366,15 @@ TEST_F(BrowseLogicTest, CostCalculatorAndLabelsReceiveTheHighlightedBrew)
 
     glo().GETKITNAME.clear();
     logic.calculateCost();
-    EXPECT_EQ(m_called, QStringList{QStringLiteral("Win_CalculateCost")});
+    EXPECT_EQ(m_called, QStringList { QStringLiteral("Win_CalculateCost") });
     EXPECT_EQ(glo().GETKITNAME, QStringLiteral("Best Bitter"));
     EXPECT_EQ(glo().GETBATCHNAME, QStringLiteral("Garden party"));
     EXPECT_EQ(glo().GETBATCHNUMBER, 4);
 
-    const struct
-    {
+    const struct {
         int answer;
         const char *called;
-    } answers[] = {{1, "Win_CreateOwnLabels"}, {2, "Win_CreateStandardLabels"}, {3, nullptr}};
+    } answers[] = { { 1, "Win_CreateOwnLabels" }, { 2, "Win_CreateStandardLabels" }, { 3, nullptr } };
     for (const auto &a : answers) {
         m_called.clear();
         m_prompter.clear();
@@ -387,7 +387,7 @@ TEST_F(BrowseLogicTest, CostCalculatorAndLabelsReceiveTheHighlightedBrew)
         EXPECT_EQ(q.icon, MessageIcon::Question);
         EXPECT_EQ(q.buttons, QStringLiteral("Cre&ate|&Standard|&Cancel"));
         EXPECT_EQ(q.defaultButton, 2);
-        EXPECT_EQ(m_called, a.called ? QStringList{QString::fromLatin1(a.called)} : QStringList{});
+        EXPECT_EQ(m_called, a.called ? QStringList { QString::fromLatin1(a.called) } : QStringList {});
     }
     EXPECT_EQ(glo().COMMENTLINE1, QStringLiteral("Hops"));
     EXPECT_EQ(glo().COMMENTLINE2, QString());
@@ -396,17 +396,16 @@ TEST_F(BrowseLogicTest, CostCalculatorAndLabelsReceiveTheHighlightedBrew)
 
 TEST_F(BrowseLogicTest, ExportAsksForTheReportAndCancelWritesNothing)
 {
-    insert({{21, 4, "Best Bitter", date::fromYmd(2024, 1, 1), "1"}});
+    insert({ { 21, 4, "Best Bitter", date::fromYmd(2024, 1, 1), "1" } });
     BrowseBrewsLogic &logic = browse();
-    const struct
-    {
+    const struct {
         int answer;
         QStringList called;
         std::int16_t selector;
     } answers[] = {
-        {1, {QStringLiteral("Rpt_CSV_BrewFile"), QStringLiteral("MakeCSV")}, 21},
-        {2, {QStringLiteral("MakeCSV")}, 21},
-        {3, {}, 0},
+        { 1, { QStringLiteral("Rpt_CSV_BrewFile"), QStringLiteral("MakeCSV") }, 21 },
+        { 2, { QStringLiteral("MakeCSV") }, 21 },
+        { 3, {}, 0 },
     };
     for (const auto &a : answers) {
         m_called.clear();
@@ -418,8 +417,9 @@ TEST_F(BrowseLogicTest, ExportAsksForTheReportAndCancelWritesNothing)
         EXPECT_EQ(glo().csvRecordSelector, a.selector);
         const Message &q = m_prompter.shown().at(0);
         EXPECT_EQ(q.caption, QStringLiteral("Best Bitter"));
-        EXPECT_EQ(q.text, QStringLiteral("Would you like to View/Print a matching report?||This report can be very "
-                                         "helpful for identifying the fields in the CSV file."));
+        EXPECT_EQ(q.text,
+            QStringLiteral("Would you like to View/Print a matching report?||This report can be very "
+                           "helpful for identifying the fields in the CSV file."));
         EXPECT_EQ(q.icon, MessageIcon::Question);
         EXPECT_EQ(q.buttons, QStringLiteral("&Print|&Skip Print|&Cancel"));
         EXPECT_EQ(q.defaultButton, 1);
@@ -429,12 +429,12 @@ TEST_F(BrowseLogicTest, ExportAsksForTheReportAndCancelWritesNothing)
     EXPECT_EQ(aborted.caption, QStringLiteral("Aborted by user..."));
     EXPECT_EQ(aborted.text, QStringLiteral("The CSV file has not been created"));
     EXPECT_EQ(aborted.icon, MessageIcon::Information);
-    EXPECT_EQ(aborted.buttonTexts(), QStringList{QStringLiteral("&OK")});
+    EXPECT_EQ(aborted.buttonTexts(), QStringList { QStringLiteral("&OK") });
 }
 
 TEST_F(BrowseLogicTest, ExportOfARecordNumberBeyondSixteenBitsIsRefused)
 {
-    insert({{40000, 4, "Best Bitter", date::fromYmd(2024, 1, 1), "1"}});
+    insert({ { 40000, 4, "Best Bitter", date::fromYmd(2024, 1, 1), "1" } });
     BrowseBrewsLogic &logic = browse();
     logic.exportCsv();
     EXPECT_TRUE(m_called.isEmpty());
@@ -447,17 +447,26 @@ TEST_F(BrowseLogicTest, LocatorFindsTheFirstRowAtOrAfterTheTypedValue)
 {
     insertDozen();
     BrowseBrewsLogic &logic = browse();
-    const struct
-    {
+    const struct {
         BrowseTab tab;
         const char *typed;
         int batch; // highlighted afterwards; 0 = the text does not read, nothing moves
     } cases[] = {
-        {BrowseTab::Batch, "7", 7},       {BrowseTab::Batch, "99", 12},   {BrowseTab::Batch, "7a", 0},
-        {BrowseTab::Record, "5", 5},      {BrowseTab::Record, "50", 12},  {BrowseTab::Kits, "ST", 3},
-        {BrowseTab::Kits, "p", 1},        {BrowseTab::Kits, "w", 11},     {BrowseTab::Kits, "zz", 11},
-        {BrowseTab::Quality, "30", 2},    {BrowseTab::Quality, "29", 9},  {BrowseTab::Quality, "x", 0},
-        {BrowseTab::Date, "2023", 1},    {BrowseTab::Date, "2024", 12},  {BrowseTab::Date, "31/2/2024", 0},
+        { BrowseTab::Batch, "7", 7 },
+        { BrowseTab::Batch, "99", 12 },
+        { BrowseTab::Batch, "7a", 0 },
+        { BrowseTab::Record, "5", 5 },
+        { BrowseTab::Record, "50", 12 },
+        { BrowseTab::Kits, "ST", 3 },
+        { BrowseTab::Kits, "p", 1 },
+        { BrowseTab::Kits, "w", 11 },
+        { BrowseTab::Kits, "zz", 11 },
+        { BrowseTab::Quality, "30", 2 },
+        { BrowseTab::Quality, "29", 9 },
+        { BrowseTab::Quality, "x", 0 },
+        { BrowseTab::Date, "2023", 1 },
+        { BrowseTab::Date, "2024", 12 },
+        { BrowseTab::Date, "31/2/2024", 0 },
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << BrowseBrewsLogic::tabText(c.tab).toStdString() << " " << c.typed);
@@ -477,14 +486,20 @@ TEST_F(BrowseLogicTest, NavigationMovesTheHighlightAndPagesTheList)
     insertDozen();
     BrowseBrewsLogic &logic = browse(); // five lines, batches 12 down to 1
     using M = BrowseBrewsLogic::Move;
-    const struct
-    {
+    const struct {
         M move;
         int batch, row;
     } steps[] = {
-        {M::Next, 11, 1},         {M::NextPage, 6, 1},     {M::NextPage, 1, 4}, {M::NextPage, 1, 4},
-        {M::Previous, 2, 3},      {M::PreviousPage, 7, 3}, {M::PreviousPage, 12, 0},
-        {M::Last, 1, 4},          {M::First, 12, 0},       {M::Previous, 12, 0},
+        { M::Next, 11, 1 },
+        { M::NextPage, 6, 1 },
+        { M::NextPage, 1, 4 },
+        { M::NextPage, 1, 4 },
+        { M::Previous, 2, 3 },
+        { M::PreviousPage, 7, 3 },
+        { M::PreviousPage, 12, 0 },
+        { M::Last, 1, 4 },
+        { M::First, 12, 0 },
+        { M::Previous, 12, 0 },
     };
     for (const auto &s : steps) {
         logic.move(s.move);

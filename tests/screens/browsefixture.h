@@ -10,12 +10,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace browsetest {
+namespace browsetest
+{
 
 inline const date::Day kToday = date::fromYmd(2024, 6, 15);
 
-struct BrewSpec
-{
+struct BrewSpec {
     int record;
     int batch;
     const char *kit;
@@ -45,7 +45,7 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         settings::setDataFolder(m_dir.path());
         Clock::install(&m_clock);
-        m_saved = {glo().OPENATSTOCKONLY, glo().ALCBASEDON, glo().UNITSPROMPT, glo().TEMPPROMPT};
+        m_saved = { glo().OPENATSTOCKONLY, glo().ALCBASEDON, glo().UNITSPROMPT, glo().TEMPPROMPT };
         glo().OPENATSTOCKONLY = 1;
         glo().ALCBASEDON = 1;
         glo().UNITSPROMPT = 1;
@@ -78,20 +78,20 @@ protected:
     // consumed, kits in mixed case, a date down for all but batch 3, scores on batches 2, 4 and 9.
     void insertDozen()
     {
-        const char *const kits[] = {"Pale Ale", "bitter", "Stout", "lager", "Porter", "IPA",
-                                    "mild",     "Stout",  "pilsner", "Bock", "wheat", "Amber"};
+        const char *const kits[] = { "Pale Ale", "bitter", "Stout", "lager", "Porter", "IPA", "mild", "Stout",
+            "pilsner", "Bock", "wheat", "Amber" };
         for (int n = 1; n <= 12; ++n) {
-            BrewSpec s{n, n, kits[n - 1], n == 3 ? 0 : date::fromYmd(2024, 1, n * 2), n % 2 ? "0" : "1"};
+            BrewSpec s { n, n, kits[n - 1], n == 3 ? 0 : date::fromYmd(2024, 1, n * 2), n % 2 ? "0" : "1" };
             s.overall = n == 2 ? 30 : n == 4 ? 41 : n == 9 ? 25 : 0;
             insert(makeBrew(s));
         }
     }
 
     QTemporaryDir m_dir;
-    FixedClock m_clock{kToday};
-    BrewsTable m_table{m_dir.path()};
+    FixedClock m_clock { kToday };
+    BrewsTable m_table { m_dir.path() };
     ScriptedPrompter m_storePrompter;
-    std::array<std::uint8_t, 4> m_saved{};
+    std::array<std::uint8_t, 4> m_saved {};
 };
 
 } // namespace browsetest
