@@ -332,9 +332,11 @@ Expected<std::int64_t> RecordStore::count(int key, const Filter &filter) const
     Expected<QString> cond = filterCondition(m_def, filter, 1);
     if (!cond)
         return cond.result();
-    // Without a filter the key's own index holds the count; with one, every row has to be
-    // looked at, and one pass over the table beats a pass over the index with a row lookup each.
-    QString where = exclusion(m_def, key, cond->isEmpty());
+    // Without a filter the key's own index holds the count. With one, every row of the key has to
+    // be looked at: one pass over the table beats a pass over the index with a row lookup each,
+    // unless the key holds only a few of the rows (batch numbers in a log where most brews have none).
+    const bool throughIndex = cond->isEmpty() || keyIsSparse(key);
+    QString where = exclusion(m_def, key, throughIndex);
     if (!cond->isEmpty())
         where += QStringLiteral(" AND ") + *cond;
     sqlite3_stmt *s
@@ -348,6 +350,31 @@ Expected<std::int64_t> RecordStore::count(int key, const Filter &filter) const
     if (!bindAll(s, params))
         return Expected<std::int64_t>::failure(QStringLiteral("a filter value does not fit its field"));
     return singleInteger(m_db, s);
+}
+
+bool RecordStore::keyIsSparse(int key) const
+{
+    // The highest rowid bounds the number of rows and costs one step down the table's b-tree.
+    sqlite3_stmt *top = m_statements->get(QStringLiteral("SELECT max(rowid) FROM %1").arg(quoted(m_def.store)));
+    if (!top)
+        return false;
+    std::int64_t rows = 0;
+    {
+        Use use(top);
+        if (sqlite3_step(top) == SQLITE_ROW)
+            rows = sqlite3_column_int64(top, 0);
+    }
+    if (rows < 4096)
+        return false; // either way is instant
+    const std::int64_t limit = rows / 8;
+    sqlite3_stmt *s = m_statements->get(
+        QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM %1 INDEXED BY %2 WHERE %3 LIMIT ?1)")
+            .arg(quoted(m_def.store), quoted(m_def.keys[key].name), exclusion(m_def, key)));
+    if (!s)
+        return false;
+    Use use(s);
+    sqlite3_bind_int64(s, 1, limit);
+    return sqlite3_step(s) == SQLITE_ROW && sqlite3_column_int64(s, 0) < limit;
 }
 
 Expected<std::int64_t> RecordStore::countAll() const

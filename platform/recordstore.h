@@ -151,6 +151,7 @@ public:
     Message openFailure(const QString &errorText) const;
 
 private:
+    bool keyIsSparse(int key) const;
     struct Statements;
     struct WriteOutcome;
     QString errorText() const;
