@@ -53,8 +53,10 @@ ShortForm systemShortForm()
         form.order = Order::YMD;
     else if (m >= 0 && d >= 0 && m < d)
         form.order = Order::MDY;
+    // A numeric date needs a visible separator: a format that spells the month out
+    // ("d MMM yyyy") separates with blanks, which would read as three loose numbers.
     for (QChar c : f) {
-        if (!c.isLetter()) {
+        if (!c.isLetter() && !c.isSpace()) {
             form.separator = c;
             break;
         }

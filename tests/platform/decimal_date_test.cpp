@@ -92,6 +92,7 @@ TEST(Date, ShortTextRoundTripsAndBlankForNoDate)
     const date::Day d = date::fromYmd(2026, 3, 5);
     const QString text = date::shortText(d);
     EXPECT_EQ(text.size(), 10);
+    EXPECT_FALSE(text.contains(QLatin1Char(' '))) << qPrintable(text); // never three loose numbers
     EXPECT_TRUE(text.contains(QStringLiteral("03")) && text.contains(QStringLiteral("05"))
                 && text.contains(QStringLiteral("2026")));
     EXPECT_EQ(date::parseShort(text), d);
