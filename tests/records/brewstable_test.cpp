@@ -1,6 +1,9 @@
 // The Brews table: numbering, write rules, keys and the browse's reads.
 #include "tablefixture.h"
 
+#include <QDir>
+#include <sqlite3.h>
+
 using namespace tabletest;
 
 namespace
@@ -300,3 +303,34 @@ TEST_F(Brews, TwoWindowsChangingOneBrew)
 }
 
 } // namespace
+
+// A large log in which few brews carry a batch number: a filtered count then goes through the
+// key's index, the others by one pass over the table; both must give the true count.
+TEST(BrewsCount, FilteredCountsAgreeWhicheverWayTheyAreRead)
+{
+    QTemporaryDir dir;
+    ScriptedPrompter prompter;
+    {
+        BrewsTable created { dir.path() };
+        ASSERT_TRUE(created.open(prompter));
+    }
+    sqlite3 *db = nullptr;
+    ASSERT_EQ(sqlite3_open(QDir(dir.path()).filePath(QStringLiteral("BREWSV3.sqlite")).toUtf8().constData(), &db),
+        SQLITE_OK);
+    // 6,000 brews; every 60th has a batch number; every third is in stock.
+    ASSERT_EQ(sqlite3_exec(db,
+                  "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 6000) "
+                  "INSERT INTO BREWSV3 (RECORDNUMBER, BATCHNUMBER, STOCKONHAND) "
+                  "SELECT i, CASE WHEN i % 60 = 0 THEN i / 60 ELSE 0 END, CASE WHEN i % 3 = 0 THEN '1' ELSE '0' END "
+                  "FROM n",
+                  nullptr, nullptr, nullptr),
+        SQLITE_OK);
+    sqlite3_close(db);
+
+    BrewsTable brews { dir.path() };
+    ASSERT_TRUE(brews.open(prompter));
+    EXPECT_EQ(*brews.count(BrewKey::KeyBrewNumber, false), 100);
+    EXPECT_EQ(*brews.count(BrewKey::KeyBrewNumber, true), 100); // 60 is a multiple of 3
+    EXPECT_EQ(*brews.count(BrewKey::KeyRecord, true), 2000);
+    EXPECT_EQ(*brews.count(BrewKey::QualityKey, true), 0);
+}
