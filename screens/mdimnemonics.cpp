@@ -56,14 +56,15 @@ void MdiMnemonics::install()
 QWidget *MdiMnemonics::target(QWidget *focus, QChar letter, int *tab)
 {
     QMdiSubWindow *child = nullptr;
-    for (QWidget *w = focus; w && !child; w = w->parentWidget())
+    // A dialog that a child window opens is a window of its own: its keys are its own business.
+    for (QWidget *w = focus; w && !child; w = w->isWindow() ? nullptr : w->parentWidget())
         child = qobject_cast<QMdiSubWindow *>(w);
     if (!child || !child->widget() || letter.isNull())
         return nullptr;
     letter = letter.toLower();
     const QList<QWidget *> widgets = child->widget()->findChildren<QWidget *>();
     for (QWidget *w : widgets) {
-        if (!usable(w))
+        if (!usable(w) || w->window() != child->window())
             continue;
         if (auto *button = qobject_cast<QAbstractButton *>(w); button && accessKey(button->text()) == letter)
             return button;

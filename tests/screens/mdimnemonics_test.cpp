@@ -3,6 +3,7 @@
 
 #include "screens/mdimnemonics.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -98,6 +99,10 @@ TEST(MdiMnemonics, ChildWindowControlWinsOverTheMenuBar)
 TEST(MdiMnemonics, KeysTheChildDoesNotUseStayWithTheFrame)
 {
     Frame f;
+    QDialog dialog(f.inner);
+    auto *dialogButton = new QPushButton(QStringLiteral("&Yes"), &dialog);
+    dialog.show();
+    guitest::settle();
     const struct {
         QWidget *focus;
         Qt::Key key;
@@ -106,6 +111,7 @@ TEST(MdiMnemonics, KeysTheChildDoesNotUseStayWithTheFrame)
         { f.yeast, Qt::Key_F, "no control of the child uses F" },
         { f.yeast, Qt::Key_D, "the child's D button is disabled" },
         { f.outside, Qt::Key_E, "the focus is outside any child window" },
+        { dialogButton, Qt::Key_Y, "a dialog opened by the child window handles its own keys" },
     };
     for (const auto &c : cases)
         EXPECT_FALSE(f.altKey(c.focus, c.key)) << c.why;
