@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <algorithm>
+
 QList<QAbstractButton *> MessageBoxPrompter::build(QMessageBox &box, const Message &message)
 {
     box.setWindowTitle(message.caption);
@@ -24,15 +26,20 @@ QList<QAbstractButton *> MessageBoxPrompter::build(QMessageBox &box, const Messa
         buttons << box.addButton(t, QMessageBox::ActionRole);
     // The box sizes itself to its text, and a short text under a long caption ("% Alcohol by Volume (abv)")
     // would leave the caption cut off in the title bar. The title bar also holds the window icon and the
-    // frame's buttons, so room is kept for them beside the caption's own width.
-    const QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
-    QFont boldTitle = titleFont;
+    // frame's buttons, so room is kept for them beside the caption's own width. Each "|" line of the text
+    // is meant as one line: the box is made wide enough for the longest, where it would otherwise wrap
+    // a long line and leave its last word alone on the next.
+    QFont boldTitle = QApplication::font("QMdiSubWindowTitleBar");
     boldTitle.setBold(true);
-    const int captionWidth = QFontMetrics(boldTitle).horizontalAdvance(message.caption);
     constexpr int kTitleBarExtras = 140;
+    constexpr int kIconColumn = 80;
+    int width = QFontMetrics(boldTitle).horizontalAdvance(message.caption) + kTitleBarExtras;
+    const QFontMetrics textMetrics(box.font());
+    for (const QString &line : message.displayText().split(u'\n'))
+        width = std::max(width, textMetrics.horizontalAdvance(line) + kIconColumn);
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
-        grid->addItem(new QSpacerItem(captionWidth + kTitleBarExtras, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
-            grid->rowCount(), 0, 1, grid->columnCount());
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+            grid->columnCount());
     const int def = message.defaultButton >= 1 && message.defaultButton <= buttons.size() ? message.defaultButton : 1;
     box.setDefaultButton(static_cast<QPushButton *>(buttons[def - 1]));
     if (texts.size() == 1)

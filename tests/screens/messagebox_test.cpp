@@ -10,7 +10,9 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-TEST(MessageBox, IsWideEnoughForItsCaptionWhateverTheTextLength)
+#include <algorithm>
+
+TEST(MessageBox, IsWideEnoughForItsCaptionAndEachLineOfItsText)
 {
     const struct {
         const char *caption;
@@ -19,6 +21,10 @@ TEST(MessageBox, IsWideEnoughForItsCaptionWhateverTheTextLength)
         { "% Alcohol by Volume (abv)", "Bottle fermentation.||Do you wish to add 0.5% |for the second fermentation?" },
         { "Copied to the Windows Clipboard...", "Short." },
         { "Duplicates disallowed...", "x" },
+        { "Copy Brew...",
+            "All the selected Brews details will be copied to a new brew record.||Useful if most of the information "
+            "is going to be the same for the new brew |but obviously some details such as dates etc. will need to "
+            "be revised." },
     };
     for (const auto &c : cases) {
         QMessageBox box;
@@ -31,6 +37,10 @@ TEST(MessageBox, IsWideEnoughForItsCaptionWhateverTheTextLength)
         bold.setBold(true);
         const int captionWidth = QFontMetrics(bold).horizontalAdvance(message.caption);
         EXPECT_GE(box.width(), captionWidth + 100) << c.caption;
+        int longestLine = 0;
+        for (const QString &line : message.displayText().split(u'\n'))
+            longestLine = std::max(longestLine, QFontMetrics(box.font()).horizontalAdvance(line));
+        EXPECT_GE(box.width(), longestLine + 60) << c.caption << ": a line of the text would wrap";
         EXPECT_EQ(box.windowTitle(), message.caption);
         ASSERT_EQ(buttons.size(), 2);
         EXPECT_EQ(buttons[0]->text(), QStringLiteral("&Yes"));
