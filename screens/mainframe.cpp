@@ -77,6 +77,10 @@ MainFrame::MainFrame(Prompter &prompter, ProgramDefaultsLogic::BrewCounter count
 
 MainFrame::~MainFrame()
 {
+    // Hiding the frame while it is torn down moves the focus and may activate a child window; the
+    // refresh those signals run must not reach a frame that is already half gone.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    disconnect(m_area, &QMdiArea::subWindowActivated, this, nullptr);
     if (WindowHost::mdiArea() == m_area)
         WindowHost::setMdiArea(nullptr);
 }

@@ -8,6 +8,7 @@
 #include "records/settings.h"
 #include "screens/artwork.h"
 #include "screens/focushighlighter.h"
+#include "screens/mdimnemonics.h"
 #include "screens/helpsystem.h"
 #include "screens/mainframe.h"
 #include "screens/tooltipswitch.h"
@@ -37,6 +38,7 @@ void ProgramStart::prepare()
     // 2. The window-state file, and the program-wide window mechanisms.
     WindowStateBinding::useWindowStateFile();
     FocusHighlighter::install();
+    MdiMnemonics::install();
     // 3. The stores.
     prepareStores();
     // 4. The program icon.

@@ -261,6 +261,8 @@ void Win_SetPrgDefaultsYN::showSecondStep()
     m_texts[3]->show();
     m_done->show();
     m_done->setDefault(true);
+    // The hidden "&Yes" would hand its focus to "Do &Later", and Enter would then abort.
+    m_done->setFocus(Qt::OtherFocusReason);
 }
 
 void Win_SetPrgDefaultsYN::runDefaultsWindow() { Win_SetPrgDefaults::call(m_prompter, m_countBrews, this); }

@@ -3,6 +3,10 @@
 
 #include "platform/prompter.h"
 
+#include <QList>
+
+class QAbstractButton;
+class QMessageBox;
 class QWidget;
 
 class MessageBoxPrompter : public Prompter
@@ -10,6 +14,10 @@ class MessageBoxPrompter : public Prompter
 public:
     explicit MessageBoxPrompter(QWidget *parent = nullptr) : m_parent(parent) {}
     int ask(const Message &message) override;
+
+    // Fills a box with the message's caption, text, icon and buttons and makes it wide enough that the
+    // window's title bar shows the whole caption; returns the buttons in message order.
+    static QList<QAbstractButton *> build(QMessageBox &box, const Message &message);
 
 private:
     QWidget *m_parent;

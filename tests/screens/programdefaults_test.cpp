@@ -248,6 +248,7 @@ TEST(FirstRunPrompt, YesOpensTheDefaultsWindowThenDefaultsDoneSaves)
     EXPECT_TRUE(prompt.isVisible()); // the prompt stays open
     EXPECT_FALSE(prompt.yesButton()->isVisible());
     EXPECT_TRUE(prompt.doneButton()->isVisible());
+    EXPECT_EQ(prompt.focusWidget(), prompt.doneButton()); // Enter saves rather than aborts
     EXPECT_TRUE(prompt.text(4)->isVisible());
     EXPECT_EQ(DataFolder::setting(settings::kOverride), QStringLiteral("0"));
     EXPECT_EQ(DataFolder::setting(settings::kTipFlag), QStringLiteral("1"));
