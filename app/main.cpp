@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 
 namespace
@@ -75,6 +76,12 @@ int runProgram(int argc, char **argv, const CommandLine &line)
 
 int main(int argc, char **argv)
 {
+#ifdef SIGXFSZ
+    // A file-size limit reached while writing a store or a settings file ends the program
+    // by default, losing whatever the user has typed and telling nothing. Ignored, the write
+    // fails instead and is reported like a full disk, with the form still open.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     const CommandLine line = CommandLine::parse(argc, argv);
     if (!line.error.isEmpty()) {
         std::fprintf(stderr, "maltwright: %s\n%s", qPrintable(line.error), CommandLine::usage());

@@ -1,6 +1,10 @@
-// Writes to a store whose disk is full: each is refused with its reason, and what was
-// written before is all still there.
+// Writes to a store or a settings file whose disk is full: each is refused with its reason,
+// and what was written before is all still there.
 #include "storefixture.h"
+
+#include "platform/inifile.h"
+
+#include <QDir>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -76,6 +80,23 @@ TEST(StoreFull, AWriteTheDiskCannotTakeIsRefusedAndLosesNothing)
     ScriptedPrompter prompter;
     Row after = item(0, 0, QStringLiteral("after"), 1);
     EXPECT_TRUE(again.insert(after, prompter));
+}
+
+TEST(StoreFull, ASettingTheDiskCannotTakeIsRefusedAndTheFileKeepsItsValues)
+{
+    QTemporaryDir dir;
+    const IniFile ini(dir.filePath(QStringLiteral("Maltwright.ini")));
+    ASSERT_TRUE(ini.write(QStringLiteral("Defaults"), QStringLiteral("Units"), QStringLiteral("1")));
+    const QByteArray before = fileBytes(ini.path());
+    {
+        DiskLimit limit(512);
+        const Result r = ini.write(QStringLiteral("Defaults"), QStringLiteral("Note"), QString(2000, QLatin1Char('n')));
+        ASSERT_FALSE(r.ok());
+        EXPECT_TRUE(r.message().startsWith(QStringLiteral("The file %1 could not be written: ").arg(ini.path())))
+            << r.message().toStdString();
+    }
+    EXPECT_EQ(fileBytes(ini.path()), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { QStringLiteral("Maltwright.ini") });
 }
 
 } // namespace
