@@ -17,39 +17,20 @@
 #include <functional>
 #include <sqlite3.h>
 
+#include "benchtiming.h"
+
 namespace
 {
 
+using benchtiming::medians;
+using benchtiming::seconds;
+
+void report(const QString &name, std::pair<double, double> m) { benchtiming::report(qPrintable(name), m); }
+
 constexpr int kRows = 30; // lines of the list
 
-double seconds(const std::function<void()> &work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
-// Runs the two in turn, so both meet the same cache state; returns the medians.
-std::pair<double, double> medians(int runs, const std::function<void()> &ours, const std::function<void()> &baseline)
-{
-    std::vector<double> a, b;
-    ours();
-    baseline();
-    for (int i = 0; i < runs; ++i) {
-        a.push_back(seconds(ours));
-        b.push_back(seconds(baseline));
-    }
-    std::sort(a.begin(), a.end());
-    std::sort(b.begin(), b.end());
-    return { a[a.size() / 2], b[b.size() / 2] };
-}
 
-void report(const QString &name, std::pair<double, double> m)
-{
-    std::printf(
-        "bench %s ours=%.9f baseline=%.9f ratio=%.3f\n", qPrintable(name), m.first, m.second, m.first / m.second);
-    std::fflush(stdout);
-}
 
 void check(bool ok, const char *what)
 {

@@ -14,40 +14,24 @@
 #include <functional>
 #include <sqlite3.h>
 
+#include "benchtiming.h"
+
 namespace
 {
 
+using benchtiming::report;
+using benchtiming::seconds;
+
+// Three untimed rounds first, so the page and statement caches are filled for both sides.
+std::pair<double, double> warmMedians(int runs, const std::function<void()> &ours, const std::function<void()> &baseline)
+{
+    return benchtiming::medians(runs, ours, baseline, 3);
+}
+
 using Clock = std::chrono::steady_clock;
 
-double seconds(const std::function<void()> &work)
-{
-    const auto start = Clock::now();
-    work();
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
-// Alternates the two so both meet the same cache state; returns the medians.
-std::pair<double, double> medians(int runs, const std::function<void()> &ours, const std::function<void()> &baseline)
-{
-    std::vector<double> a, b;
-    for (int i = 0; i < 3; ++i) { // warm up
-        ours();
-        baseline();
-    }
-    for (int i = 0; i < runs; ++i) {
-        a.push_back(seconds(ours));
-        b.push_back(seconds(baseline));
-    }
-    std::sort(a.begin(), a.end());
-    std::sort(b.begin(), b.end());
-    return { a[a.size() / 2], b[b.size() / 2] };
-}
 
-void report(const char *name, std::pair<double, double> m)
-{
-    std::printf("bench %s ours=%.9f baseline=%.9f ratio=%.3f\n", name, m.first, m.second, m.first / m.second);
-    std::fflush(stdout);
-}
 
 void exec(sqlite3 *db, const char *sql)
 {
@@ -272,7 +256,7 @@ int main(int argc, char **argv)
         }
         std::size_t sink = 0;
         report(c.name,
-            medians(
+            warmMedians(
                 201,
                 [&] {
                     sink += brews.readPage(c.key, Bound::atOrAfter({ c.value }), Direction::Forward, 30, false)
@@ -295,7 +279,7 @@ int main(int argc, char **argv)
             return 1;
         }
         report("count_in_stock",
-            medians(
+            warmMedians(
                 9, [&] { (void)brews.count(BrewKey::KeyRecord, true); }, [&] { (void)baseline(); }));
     }
 
@@ -322,8 +306,8 @@ int main(int argc, char **argv)
     brews.close();
     const QString smallPath = BrewsTable(small.path()).store().filePath();
     const QString bigPath = BrewsTable(big.path()).store().filePath();
-    const auto small10k = medians(51, openOurs(small.path()), openBase(smallPath));
-    const auto big1m = medians(51, openOurs(big.path()), openBase(bigPath));
+    const auto small10k = warmMedians(51, openOurs(small.path()), openBase(smallPath));
+    const auto big1m = warmMedians(51, openOurs(big.path()), openBase(bigPath));
     report("open_first_page_10k", small10k);
     report("open_first_page_1m", big1m);
     // Ours at 1,000,000 rows against ours at 10,000: a ratio near 1 means no growth.
