@@ -46,6 +46,10 @@ QWidget *WindowHost::start(
         WindowRegistry::instance().add(procedure, content);
     WindowStateBinding::bind(placed, procedure, sizing);
     placed->show();
+    // The frame's area maximises a new child when the active one is maximised; a window of fixed size
+    // (About) would be stretched over the whole frame around its small content. It keeps its own size.
+    if (sizing == WindowStateBinding::FixedSize && placed != content && placed->isMaximized())
+        placed->showNormal();
     return placed;
 }
 

@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 #include <algorithm>
@@ -47,11 +48,30 @@ QList<QAbstractButton *> MessageBoxPrompter::build(QMessageBox &box, const Messa
     return buttons;
 }
 
+QWidget *MessageBoxPrompter::ownerFor(QWidget *asker)
+{
+    // A window that asks while a modal window of its own is open (the browse checking a field of the
+    // edit form it called) would put the box behind that modal window, and closing the box would hand
+    // the keyboard back to the asker, which the modal window keeps blocked: the user's next keys would
+    // go nowhere. The box belongs to the window the user is working in.
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    return asker ? asker : QApplication::activeWindow();
+}
+
 int MessageBoxPrompter::ask(const Message &message)
 {
-    QMessageBox box(m_parent);
+    QWidget *owner = ownerFor(m_parent);
+    const QPointer<QWidget> workingIn = owner ? owner->window() : nullptr;
+    QMessageBox box(owner);
     const QList<QAbstractButton *> buttons = build(box, message);
     box.exec();
+    // The window manager may activate some other window when the box goes; the user goes on where
+    // they were.
+    if (workingIn && workingIn->isVisible()) {
+        workingIn->raise();
+        workingIn->activateWindow();
+    }
     const int index = buttons.indexOf(box.clickedButton());
     return index < 0 ? 0 : index + 1;
 }

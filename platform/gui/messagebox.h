@@ -19,6 +19,9 @@ public:
     // window's title bar shows the whole caption; returns the buttons in message order.
     static QList<QAbstractButton *> build(QMessageBox &box, const Message &message);
 
+    // The window a box asked for by `asker` belongs to: the open modal window, if any, else `asker`.
+    static QWidget *ownerFor(QWidget *asker);
+
 private:
     QWidget *m_parent;
 };

@@ -4,6 +4,8 @@
 #include "platform/gui/messagebox.h"
 
 #include <QAbstractButton>
+#include <QDialog>
+#include <QTimer>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QMessageBox>
@@ -47,4 +49,30 @@ TEST(MessageBox, IsWideEnoughForItsCaptionAndEachLineOfItsText)
         EXPECT_EQ(box.defaultButton(), buttons[0]);
         box.close();
     }
+}
+
+// A window asking while a modal window it opened is up (the browse answering for its edit form): the box
+// must sit on the modal window and hand the keyboard back to it, not to the blocked asker behind it.
+TEST(MessageBox, AskedWhileAModalWindowIsOpenBelongsToThatWindow)
+{
+    QWidget asker;
+    guitest::showActive(&asker);
+    QDialog form(&asker);
+    form.setModal(true);
+    guitest::showActive(&form);
+
+    QWidget *boxOwner = nullptr;
+    QTimer::singleShot(0, [&boxOwner] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        boxOwner = box->parentWidget();
+        box->buttons().first()->click();
+    });
+    MessageBoxPrompter prompter(&asker);
+    EXPECT_EQ(prompter.ask(Message { QStringLiteral("Out of Range..."), QStringLiteral("x"),
+                  MessageIcon::Information, {}, 1 }),
+        1);
+    EXPECT_EQ(boxOwner, &form);
+    guitest::settle();
+    EXPECT_EQ(QApplication::activeWindow(), &form);
 }

@@ -140,6 +140,24 @@ TEST(WindowStateBinding, MdiChildKeepsPlaceAndSizeAcrossReopening)
     second->close();
 }
 
+// A small fixed-size window (About) opened while the browse fills the frame maximised keeps its own size
+// instead of being blown up over the whole frame.
+TEST(WindowStateBinding, FixedSizeChildIsNotMaximisedAlongWithTheOthers)
+{
+    MemoryStore store;
+    Frame frame;
+    auto *browse = WindowHost::start(new QLabel(QStringLiteral("b")), QStringLiteral("BrowseBrews"),
+        WindowStateBinding::Resizable);
+    browse->showMaximized();
+    settle();
+    auto *about = WindowHost::start(new QLabel(QStringLiteral("a")), QStringLiteral("Win_About"),
+        WindowStateBinding::FixedSize);
+    settle();
+    EXPECT_FALSE(about->isMaximized());
+    about->close();
+    browse->close();
+}
+
 TEST(WindowStateBinding, DialogClosedByAcceptIsStored)
 {
     MemoryStore store;
