@@ -39,8 +39,7 @@ void ProgramStart::prepare()
     WindowStateBinding::useWindowStateFile();
     FocusHighlighter::install();
     MdiMnemonics::install();
-    // 3. The stores.
-    prepareStores();
+    // 3. The stores are opened while the splash shows "Loading..." (see openFrame).
     // 4. The program icon.
     QApplication::setWindowIcon(artwork::programIcon());
     // 5. Windows are dragged as outlines while Maltwright runs, where the desktop lets us choose.
@@ -48,7 +47,7 @@ void ProgramStart::prepare()
         m_dragSwitchedOff = desktopdrag::setFullWindowDrag(false);
 }
 
-void ProgramStart::prepareStores()
+void ProgramStart::openStores()
 {
     // Each store opened once: a missing one is created empty, one that cannot be
     // opened is reported with its message (and left as it is).
@@ -76,10 +75,13 @@ MainFrame *ProgramStart::openFrame()
 {
     {
         OpeningSplash splash(m_options.splashMs);
-        if (m_hooks.splashShown) {
-            // The splash is on screen once its first paint is through.
-            QTimer::singleShot(0, &splash, [this] { m_hooks.splashShown(); });
-        }
+        // Once the splash is on screen (its first paint is through), the stores are opened
+        // behind it: the brewer watches "Loading..." rather than an empty screen meanwhile.
+        QTimer::singleShot(0, &splash, [this] {
+            if (m_hooks.splashShown)
+                m_hooks.splashShown();
+            openStores();
+        });
         splash.showAndWait();
     }
     if (m_hooks.splashClosed)

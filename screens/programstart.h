@@ -1,8 +1,8 @@
 #pragma once
 // Maltwright's start-up and shutdown, in their order: the tooltip preference,
-// the window-state file, the stores, the program icon and the desktop drag
-// setting; then the splash, the frame and, once the frame is on screen, its
-// opening steps; at the end the drag setting put back.
+// the window-state file, the program icon and the desktop drag setting; then the
+// splash, behind which the stores are opened, the frame and, once the frame is on
+// screen, its opening steps; at the end the drag setting put back.
 
 #include "screens/openingsplash.h"
 #include "screens/programdefaultslogic.h"
@@ -36,8 +36,11 @@ public:
 
     void setHooks(Hooks hooks) { m_hooks = std::move(hooks); }
 
-    // Before any window: tooltips, window-state file, stores, icon, drag setting.
+    // Before any window: tooltips, window-state file, icon, drag setting.
     void prepare();
+    // Each store opened once: a missing one is created empty, one that cannot be
+    // opened is reported with its message and left as it is. Runs behind the splash.
+    void openStores();
     // The splash (waited for), then the frame restored from its section and
     // shown; its opening steps run once it is on screen.
     MainFrame *openFrame();
@@ -49,7 +52,6 @@ public:
     MainFrame *frame() const { return m_frame.get(); }
 
 private:
-    void prepareStores();
 
     Options m_options;
     Prompter &m_prompter;

@@ -26,6 +26,7 @@ TEST(ProgramStart, StoresAreCreatedAndADamagedOneIsReportedAndLeftAsItWas)
     ScriptedPrompter prompter;
     ProgramStart start({ data.dir.path() }, prompter);
     start.prepare();
+    start.openStores();
     ASSERT_EQ(prompter.shown().size(), 1u);
     EXPECT_TRUE(prompter.shown()[0].text.startsWith(QStringLiteral("File BRANDS4 could not be opened.  Error: ")));
     QFile f(data.dir.filePath(QStringLiteral("BRANDS4.sqlite")));
