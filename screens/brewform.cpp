@@ -29,6 +29,8 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
@@ -225,6 +227,14 @@ BrewForm::BrewForm(FormRequest request, BrewsTable &table, Prompter &prompter, Q
             });
     });
 
+    // Ctrl+Tab turns the pages from anywhere in the form. The tab sheet alone only sees the key while
+    // the focus is on one of its pages, and the frame's window area takes Ctrl+Tab from every window
+    // above it to step through its own child windows, so without these the key did nothing here.
+    auto *next = new QShortcut(QKeySequence::NextChild, this, this, [this] { turnPage(1); });
+    next->setContext(Qt::WidgetWithChildrenShortcut);
+    auto *previous = new QShortcut(QKeySequence::PreviousChild, this, this, [this] { turnPage(-1); });
+    previous->setContext(Qt::WidgetWithChildrenShortcut);
+
     FieldHistory::enable(this, QLatin1String(kProcedure), [this](QWidget *field) {
         const BrewControl id = controlOf(field);
         if (id != BrewControl::None)
@@ -233,6 +243,36 @@ BrewForm::BrewForm(FormRequest request, BrewsTable &table, Prompter &prompter, Q
 }
 
 BrewForm::~BrewForm() = default;
+
+void BrewForm::turnPage(int step)
+{
+    const int count = m_tabs->count();
+    int index = m_tabs->currentIndex();
+    for (int tried = 0; tried < count; ++tried) {
+        index = (index + step + count) % count;
+        if (m_tabs->isTabEnabled(index))
+            break;
+    }
+    QWidget *focus = QApplication::focusWidget();
+    const bool onPage = focus && m_tabs->isAncestorOf(focus);
+    if (!onPage) {
+        m_tabs->setCurrentIndex(index);
+        return; // the buttons below the tabs keep the focus
+    }
+    // Leave the field first, as a click on a tab does, so that hiding its page does not hand the
+    // focus on to some control of the new page whose focus rules would then run.
+    m_tabs->tabBar()->setFocus(Qt::TabFocusReason);
+    m_tabs->setCurrentIndex(index);
+    // The field that had the focus is hidden now: the first field of the new page takes it over.
+    QWidget *page = m_tabs->currentWidget();
+    for (QWidget *w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
+        if (page->isAncestorOf(w) && w->isVisibleTo(this) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    m_tabs->tabBar()->setFocus(Qt::TabFocusReason);
+}
 
 bool BrewForm::start(const BrewRecord &row)
 {

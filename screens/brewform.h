@@ -55,6 +55,9 @@ private:
         std::function<void()> store; // widget -> record
     };
 
+    // Shows the next (1) or previous (-1) page, wrapping round.
+    void turnPage(int step);
+
     // UpdateBrewsView
     void moveFocus(BrewControl control) override;
     void setControlEnabled(BrewControl control, bool enabled) override;

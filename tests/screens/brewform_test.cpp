@@ -15,9 +15,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextCursor>
+#include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -383,3 +386,44 @@ TEST_F(BrewFormTest, DeleteAsksOverTheFormAndRemovesTheBrew)
 }
 
 } // namespace
+
+TEST_F(BrewFormTest, CtrlTabTurnsThePagesWhereverTheFocusIsEvenOverTheFramesWindowArea)
+{
+    // The form is opened from a browse inside the frame's window area, which wants Ctrl+Tab too.
+    QMdiArea area;
+    QWidget *browse = new QWidget;
+    area.addSubWindow(browse)->show();
+    area.show();
+    settle();
+    form = std::make_unique<BrewForm>(FormRequest::Insert, table, prompter, browse);
+    EXPECT_TRUE(form->start({}));
+    guitest::showActive(form.get());
+    BrewForm &f = *form;
+
+    struct Row {
+        int from;
+        BrewControl focused;
+        Qt::KeyboardModifiers mods;
+        int page;
+        BrewControl focusAfter; // None: the focus stays where it was
+    };
+    const Row rows[] = {
+        { 0, BrewControl::BREWBATCHNAME, Qt::ControlModifier, 1, BrewControl::PRIMERSUGARTYPE },
+        { 0, BrewControl::BREWBATCHNAME, Qt::ControlModifier | Qt::ShiftModifier, 4, BrewControl::NOTESBIG },
+        { 1, BrewControl::PRIMERSUGARTYPE, Qt::ControlModifier, 2, BrewControl::APPEARANCE },
+        { 4, BrewControl::Calculator, Qt::ControlModifier, 0, BrewControl::None },
+        { 0, BrewControl::OK, Qt::ControlModifier | Qt::ShiftModifier, 4, BrewControl::None },
+    };
+    for (const Row &row : rows) {
+        f.tabs()->setCurrentIndex(row.from);
+        focus(row.focused);
+        const int key = (row.mods & Qt::ShiftModifier) ? Qt::Key_Backtab : Qt::Key_Tab;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), row.mods);
+        settle();
+        EXPECT_EQ(f.tabs()->currentIndex(), row.page) << int(row.focused);
+        const BrewControl expected = row.focusAfter == BrewControl::None ? row.focused : row.focusAfter;
+        EXPECT_EQ(f.controlOf(QApplication::focusWidget()), expected) << int(row.focused);
+    }
+    EXPECT_TRUE(prompter.shown().empty());
+    form.reset(); // before the area takes its windows, the form among them, down with it
+}
