@@ -29,9 +29,6 @@ void report(const QString &name, std::pair<double, double> m) { benchtiming::rep
 
 constexpr int kRows = 30; // lines of the list
 
-
-
-
 void check(bool ok, const char *what)
 {
     if (!ok) {

@@ -23,15 +23,13 @@ using benchtiming::report;
 using benchtiming::seconds;
 
 // Three untimed rounds first, so the page and statement caches are filled for both sides.
-std::pair<double, double> warmMedians(int runs, const std::function<void()> &ours, const std::function<void()> &baseline)
+std::pair<double, double> warmMedians(
+    int runs, const std::function<void()> &ours, const std::function<void()> &baseline)
 {
     return benchtiming::medians(runs, ours, baseline, 3);
 }
 
 using Clock = std::chrono::steady_clock;
-
-
-
 
 void exec(sqlite3 *db, const char *sql)
 {

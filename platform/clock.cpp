@@ -3,7 +3,8 @@
 #include <QDate>
 #include <atomic>
 
-namespace {
+namespace
+{
 
 class SystemClock : public Clock
 {
@@ -13,7 +14,7 @@ public:
 };
 
 const SystemClock kSystemClock;
-std::atomic<const Clock *> gClock{&kSystemClock};
+std::atomic<const Clock *> gClock { &kSystemClock };
 
 } // namespace
 

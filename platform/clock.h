@@ -22,7 +22,11 @@ public:
 class FixedClock : public Clock
 {
 public:
-    explicit FixedClock(date::Day day, QTime time = QTime(12, 0)) : m_day(day), m_time(time) {}
+    explicit FixedClock(date::Day day, QTime time = QTime(12, 0))
+        : m_day(day)
+        , m_time(time)
+    {
+    }
     date::Day today() const override { return m_day; }
     QTime timeOfDay() const override { return m_time; }
     void setToday(date::Day day) { m_day = day; }

@@ -3,9 +3,11 @@
 #include <QLocale>
 #include <QRegularExpression>
 
-namespace date {
+namespace date
+{
 
-namespace {
+namespace
+{
 
 // Days from 1970-01-01 for a proleptic Gregorian date (H. Hinnant's algorithm).
 long long daysFromCivil(long long y, unsigned m, unsigned d)
@@ -29,15 +31,14 @@ Ymd civilFromDays(long long z)
     const unsigned mp = (5 * doy + 2) / 153;
     const unsigned d = doy - (153 * mp + 2) / 5 + 1;
     const unsigned m = mp < 10 ? mp + 3 : mp - 9;
-    return {static_cast<int>(y + (m <= 2)), static_cast<int>(m), static_cast<int>(d)};
+    return { static_cast<int>(y + (m <= 2)), static_cast<int>(m), static_cast<int>(d) };
 }
 
 const long long kEpoch = daysFromCivil(1800, 12, 28); // day 0
 
 enum class Order { DMY, MDY, YMD };
 
-struct ShortForm
-{
+struct ShortForm {
     Order order = Order::DMY;
     QChar separator = QLatin1Char('/');
 };
@@ -129,7 +130,7 @@ std::optional<Day> parseShort(const QString &input)
 {
     const QString text = input.trimmed();
     if (text.isEmpty())
-        return Day{0};
+        return Day { 0 };
     static const QRegularExpression re(QStringLiteral("^(\\d{1,4})\\D(\\d{1,2})\\D(\\d{1,4})$"));
     const auto match = re.match(text);
     if (!match.hasMatch())
@@ -139,9 +140,21 @@ std::optional<Day> parseShort(const QString &input)
     int c = match.captured(3).toInt();
     int y = 0, m = 0, d = 0;
     switch (shortForm().order) {
-    case Order::DMY: d = a; m = b; y = c; break;
-    case Order::MDY: m = a; d = b; y = c; break;
-    case Order::YMD: y = a; m = b; d = c; break;
+    case Order::DMY:
+        d = a;
+        m = b;
+        y = c;
+        break;
+    case Order::MDY:
+        m = a;
+        d = b;
+        y = c;
+        break;
+    case Order::YMD:
+        y = a;
+        m = b;
+        d = c;
+        break;
     }
     const int yearDigits = shortForm().order == Order::YMD ? match.captured(1).size() : match.captured(3).size();
     if (yearDigits <= 2)
@@ -153,14 +166,14 @@ std::optional<Day> parseShort(const QString &input)
 
 QString weekdayName(Day d)
 {
-    static const char *const names[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+    static const char *const names[] = { "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday" };
     return QString::fromLatin1(names[weekday(d)]);
 }
 
 QString monthDayYear(Day d)
 {
-    static const char *const months[] = {"January", "February", "March", "April", "May", "June", "July",
-                                         "August", "September", "October", "November", "December"};
+    static const char *const months[] = { "January", "February", "March", "April", "May", "June", "July", "August",
+        "September", "October", "November", "December" };
     const Ymd c = toYmd(d);
     return QStringLiteral("%1 %2, %3").arg(QString::fromLatin1(months[c.month - 1])).arg(c.day).arg(c.year);
 }

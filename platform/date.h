@@ -8,12 +8,12 @@
 #include <cstdint>
 #include <optional>
 
-namespace date {
+namespace date
+{
 
 using Day = std::int32_t;
 
-struct Ymd
-{
+struct Ymd {
     int year = 0;
     int month = 0;
     int day = 0;

@@ -15,8 +15,14 @@ public:
     static constexpr int kPlaces = 12;
 
     constexpr Decimal() = default;
-    constexpr Decimal(int whole) : m_units(static_cast<__int128>(whole) * unitScale()) {}
-    constexpr Decimal(long long whole) : m_units(static_cast<__int128>(whole) * unitScale()) {}
+    constexpr Decimal(int whole)
+        : m_units(static_cast<__int128>(whole) * unitScale())
+    {
+    }
+    constexpr Decimal(long long whole)
+        : m_units(static_cast<__int128>(whole) * unitScale())
+    {
+    }
 
     // value = units / 10^places, e.g. fromScaled(1234, 2) is 12.34.
     static Decimal fromScaled(long long units, int places);

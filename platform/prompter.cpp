@@ -3,7 +3,7 @@
 QStringList Message::buttonTexts() const
 {
     if (buttons.isEmpty())
-        return {QStringLiteral("&OK")};
+        return { QStringLiteral("&OK") };
     return buttons.split(QLatin1Char('|'));
 }
 

@@ -10,13 +10,12 @@
 
 enum class MessageIcon { None, Information, Question, Warning, Error };
 
-struct Message
-{
+struct Message {
     QString caption;
-    QString text;              // "|" starts a new line
+    QString text; // "|" starts a new line
     MessageIcon icon = MessageIcon::None;
-    QString buttons;           // button texts separated by "|"; empty means one "&OK" button
-    int defaultButton = 1;     // 1-based number of the preselected button
+    QString buttons; // button texts separated by "|"; empty means one "&OK" button
+    int defaultButton = 1; // 1-based number of the preselected button
 
     QStringList buttonTexts() const;
     // The text with each "|" turned into a line break, as the box shows it.
@@ -43,7 +42,11 @@ public:
     void answer(int button) { m_answers.push_back(button); }
     const std::vector<Message> &shown() const { return m_shown; }
     QStringList captions() const;
-    void clear() { m_shown.clear(); m_answers.clear(); }
+    void clear()
+    {
+        m_shown.clear();
+        m_answers.clear();
+    }
 
 private:
     std::vector<Message> m_shown;

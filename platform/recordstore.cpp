@@ -367,9 +367,9 @@ bool RecordStore::keyIsSparse(int key) const
     if (rows < 4096)
         return false; // either way is instant
     const std::int64_t limit = rows / 8;
-    sqlite3_stmt *s = m_statements->get(
-        QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM %1 INDEXED BY %2 WHERE %3 LIMIT ?1)")
-            .arg(quoted(m_def.store), quoted(m_def.keys[key].name), exclusion(m_def, key)));
+    sqlite3_stmt *s
+        = m_statements->get(QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM %1 INDEXED BY %2 WHERE %3 LIMIT ?1)")
+                                .arg(quoted(m_def.store), quoted(m_def.keys[key].name), exclusion(m_def, key)));
     if (!s)
         return false;
     Use use(s);

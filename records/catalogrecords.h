@@ -10,17 +10,17 @@
 struct KitRecord // prefix BRW
 {
     double RECORDNUMBER = 0; // whole numbers only
-    QString NAMEOFBREW;      // STRING(45)
+    QString NAMEOFBREW; // STRING(45)
     friend bool operator==(const KitRecord &, const KitRecord &) = default;
 };
 
 struct ShoppingRecord // prefix SHO
 {
     std::int32_t RECORDNUMBER = 0;
-    QString ITEM;   // STRING(45)
-    QString SIZE;   // STRING(25)
-    Decimal QTY;    // DECIMAL(5,2)
-    Decimal PRICE;  // DECIMAL(7,2)
+    QString ITEM; // STRING(45)
+    QString SIZE; // STRING(25)
+    Decimal QTY; // DECIMAL(5,2)
+    Decimal PRICE; // DECIMAL(7,2)
     Decimal AMOUNT; // DECIMAL(7,2)
     friend bool operator==(const ShoppingRecord &, const ShoppingRecord &) = default;
 };
@@ -28,7 +28,7 @@ struct ShoppingRecord // prefix SHO
 struct WebLinkRecord // prefix WEB
 {
     std::int32_t RECORDNUMBER = 0;
-    QString WEBADDRESS;  // STRING(80)
+    QString WEBADDRESS; // STRING(80)
     QString NAMECOMMENT; // STRING(45)
     friend bool operator==(const WebLinkRecord &, const WebLinkRecord &) = default;
 };

@@ -11,16 +11,14 @@
 #include <cstdint>
 
 // The cost calculator's inputs and results (all DECIMAL(7,2)).
-struct CostFigures
-{
+struct CostFigures {
     Decimal KITCOST, SUGARCOST, BOTTLECOST;
     Decimal SUNDRY1, SUNDRY2, SUNDRY3, SUNDRY4, SUNDRY5;
     Decimal TOTALCOST, TOTALVOLUME, UNITSIZE, NUMBEROFUNITS, COSTPERUNIT;
     friend bool operator==(const CostFigures &, const CostFigures &) = default;
 };
 
-struct Globals
-{
+struct Globals {
     // Preferences (settings file, section Defaults).
     std::uint8_t TIPFLAG = 1; // 1 until the settings are read
     std::uint8_t SETDEFAULTSYN = 0;
@@ -28,18 +26,18 @@ struct Globals
     std::uint8_t OPENATSTOCKONLY = 0;
     std::uint8_t OVERRIDEFERMENTATION = 0;
     std::uint8_t UNITSPROMPT = 0; // 0 imperial/US, otherwise metric
-    std::uint8_t TEMPPROMPT = 0;  // 0 Fahrenheit, otherwise Celsius
-    std::uint8_t ALCBASEDON = 0;  // 1 by volume, 0 by weight
+    std::uint8_t TEMPPROMPT = 0; // 0 Fahrenheit, otherwise Celsius
+    std::uint8_t ALCBASEDON = 0; // 1 by volume, 0 by weight
 
     date::Day THISDAY = 0;
     std::int16_t PrintFrom = 0;
     std::int16_t PrintTo = 0;
 
     // The brew handed to the cost calculator and the label windows.
-    QString GETKITNAME;   // STRING(45)
+    QString GETKITNAME; // STRING(45)
     QString GETBATCHNAME; // STRING(25)
     std::int16_t GETBATCHNUMBER = 0;
-    QString AGESTRING;    // STRING(55)
+    QString AGESTRING; // STRING(55)
     QString COMMENTLINE1, COMMENTLINE2, COMMENTLINE3, COMMENTLINE4, COMMENTLINE5; // STRING(45)
     QString LABELHEADER, LABELBODY; // STRING(35)
     std::uint8_t HOWMANYLABELS = 0;
@@ -48,7 +46,7 @@ struct Globals
 
     QString CSVFILENAME; // STRING(45)
     std::int16_t csvRecordSelector = 0; // 0 = all brews, else the record number of the one brew
-    std::atomic<bool> browseOpen{false}; // the browse-open flag
+    std::atomic<bool> browseOpen { false }; // the browse-open flag
 };
 
 // The one instance.

@@ -25,10 +25,7 @@ QChar accessKey(const QString &text)
     return {};
 }
 
-bool usable(const QWidget *w)
-{
-    return w->isVisible() && w->isEnabled();
-}
+bool usable(const QWidget *w) { return w->isVisible() && w->isEnabled(); }
 
 // The letter of an Alt+letter press with no other modifier, or a null QChar.
 QChar altLetter(const QKeyEvent *key)
@@ -68,8 +65,8 @@ QWidget *MdiMnemonics::target(QWidget *focus, QChar letter, int *tab)
             continue;
         if (auto *button = qobject_cast<QAbstractButton *>(w); button && accessKey(button->text()) == letter)
             return button;
-        if (auto *label = qobject_cast<QLabel *>(w); label && label->buddy() && usable(label->buddy())
-            && accessKey(label->text()) == letter)
+        if (auto *label = qobject_cast<QLabel *>(w);
+            label && label->buddy() && usable(label->buddy()) && accessKey(label->text()) == letter)
             return label->buddy();
         if (auto *bar = qobject_cast<QTabBar *>(w)) {
             for (int i = 0; i < bar->count(); ++i) {

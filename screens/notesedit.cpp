@@ -971,7 +971,4 @@ void NotesEdit::setToolbarVisible(bool visible)
     m_fontBar->setVisible(visible);
 }
 
-void NotesEdit::setStatusVisible(bool visible)
-{
-    m_status->setVisible(visible);
-}
+void NotesEdit::setStatusVisible(bool visible) { m_status->setVisible(visible); }

@@ -8,9 +8,9 @@
 #include "records/settings.h"
 #include "screens/artwork.h"
 #include "screens/focushighlighter.h"
-#include "screens/mdimnemonics.h"
 #include "screens/helpsystem.h"
 #include "screens/mainframe.h"
+#include "screens/mdimnemonics.h"
 #include "screens/tooltipswitch.h"
 #include "screens/windowstatebinding.h"
 

@@ -52,7 +52,6 @@ public:
     MainFrame *frame() const { return m_frame.get(); }
 
 private:
-
     Options m_options;
     Prompter &m_prompter;
     Hooks m_hooks;

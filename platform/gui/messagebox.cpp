@@ -15,11 +15,20 @@ QList<QAbstractButton *> MessageBoxPrompter::build(QMessageBox &box, const Messa
     box.setWindowTitle(message.caption);
     box.setText(message.displayText());
     switch (message.icon) {
-    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
-    case MessageIcon::None: break;
+    case MessageIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MessageIcon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageIcon::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MessageIcon::None:
+        break;
     }
     const QStringList texts = message.buttonTexts();
     QList<QAbstractButton *> buttons;

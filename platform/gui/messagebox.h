@@ -12,7 +12,10 @@ class QWidget;
 class MessageBoxPrompter : public Prompter
 {
 public:
-    explicit MessageBoxPrompter(QWidget *parent = nullptr) : m_parent(parent) {}
+    explicit MessageBoxPrompter(QWidget *parent = nullptr)
+        : m_parent(parent)
+    {
+    }
     int ask(const Message &message) override;
 
     // Fills a box with the message's caption, text, icon and buttons and makes it wide enough that the

@@ -5,16 +5,27 @@
 
 #include <chrono>
 
-namespace {
+namespace
+{
 
 Decimal dec(const char *text) { return *Decimal::parse(QString::fromLatin1(text)); }
 
 TEST(Decimal, StoringRoundsHalfAwayFromZero)
 {
-    struct Case { const char *value; int places; const char *expected; };
+    struct Case {
+        const char *value;
+        int places;
+        const char *expected;
+    };
     const Case cases[] = {
-        {"0.245", 2, "0.25"},  {"-0.245", 2, "-0.25"}, {"5.3333", 2, "5.33"}, {"4.26664", 2, "4.27"},
-        {"0.2449", 2, "0.24"}, {"2.5", 0, "3"},        {"-2.5", 0, "-3"},     {"1.00005", 4, "1.0001"},
+        { "0.245", 2, "0.25" },
+        { "-0.245", 2, "-0.25" },
+        { "5.3333", 2, "5.33" },
+        { "4.26664", 2, "4.27" },
+        { "0.2449", 2, "0.24" },
+        { "2.5", 0, "3" },
+        { "-2.5", 0, "-3" },
+        { "1.00005", 4, "1.0001" },
     };
     for (const Case &c : cases)
         EXPECT_EQ(dec(c.value).rounded(c.places), dec(c.expected)) << c.value;
@@ -36,9 +47,12 @@ TEST(Decimal, ArithmeticIsExactAndDivisionByZeroGivesZero)
 
 TEST(Decimal, PlainNumberText)
 {
-    struct Case { const char *value; const char *text; };
-    const Case cases[] = {{"4.50", "4.5"}, {"12.00", "12"}, {"0.25", "0.25"}, {"112.50", "112.5"},
-                          {"-0.5", "-0.5"}, {"0", "0"},      {"99999.99", "99999.99"}};
+    struct Case {
+        const char *value;
+        const char *text;
+    };
+    const Case cases[] = { { "4.50", "4.5" }, { "12.00", "12" }, { "0.25", "0.25" }, { "112.50", "112.5" },
+        { "-0.5", "-0.5" }, { "0", "0" }, { "99999.99", "99999.99" } };
     for (const Case &c : cases)
         EXPECT_EQ(dec(c.value).toPlainText(), QString::fromLatin1(c.text)) << c.value;
     EXPECT_EQ((Decimal(1) / Decimal(3)).toPlainText(), QStringLiteral("0.333333333333"));
@@ -48,7 +62,7 @@ TEST(Decimal, PlainNumberText)
 
 TEST(Decimal, ParseRefusesNonNumbers)
 {
-    for (const char *bad : {"", "abc", "1.2.3", "1,000", "--1", "."})
+    for (const char *bad : { "", "abc", "1.2.3", "1,000", "--1", "." })
         EXPECT_FALSE(Decimal::parse(QString::fromLatin1(bad)).has_value()) << bad;
     EXPECT_EQ(Decimal::fromDouble(0.1), dec("0.1"));
     EXPECT_EQ(Decimal::fromScaled(1234, 2), dec("12.34"));
@@ -69,17 +83,16 @@ TEST(Date, KnownDays)
 TEST(Date, AgreesWithChronoCalendarForEveryDay)
 {
     using namespace std::chrono;
-    const sys_days first = year{1801} / January / 1;
-    const sys_days last = year{9999} / December / 31;
+    const sys_days first = year { 1801 } / January / 1;
+    const sys_days last = year { 9999 } / December / 31;
     int mismatches = 0;
-    for (sys_days d = first; d <= last; d += days{1}) {
-        const year_month_day ymd{d};
+    for (sys_days d = first; d <= last; d += days { 1 }) {
+        const year_month_day ymd { d };
         const date::Day n = static_cast<date::Day>((d - first).count() + 4);
         const date::Ymd c = date::toYmd(n);
         const bool same = c.year == int(ymd.year()) && c.month == int(unsigned(ymd.month()))
-            && c.day == int(unsigned(ymd.day()))
-            && date::fromYmd(c.year, c.month, c.day) == n
-            && date::weekday(n) == int(weekday{d}.c_encoding());
+            && c.day == int(unsigned(ymd.day())) && date::fromYmd(c.year, c.month, c.day) == n
+            && date::weekday(n) == int(weekday { d }.c_encoding());
         if (!same && ++mismatches < 5)
             ADD_FAILURE() << "day " << n;
     }
@@ -94,7 +107,7 @@ TEST(Date, ShortTextRoundTripsAndBlankForNoDate)
     EXPECT_EQ(text.size(), 10);
     EXPECT_FALSE(text.contains(QLatin1Char(' '))) << qPrintable(text); // never three loose numbers
     EXPECT_TRUE(text.contains(QStringLiteral("03")) && text.contains(QStringLiteral("05"))
-                && text.contains(QStringLiteral("2026")));
+        && text.contains(QStringLiteral("2026")));
     EXPECT_EQ(date::parseShort(text), d);
     EXPECT_EQ(date::parseShort(QString()), 0);
     EXPECT_FALSE(date::parseShort(QStringLiteral("31/31/2026")).has_value());

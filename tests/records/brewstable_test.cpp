@@ -315,8 +315,8 @@ TEST(BrewsCount, FilteredCountsAgreeWhicheverWayTheyAreRead)
         ASSERT_TRUE(created.open(prompter));
     }
     sqlite3 *db = nullptr;
-    ASSERT_EQ(sqlite3_open(QDir(dir.path()).filePath(QStringLiteral("BREWSV3.sqlite")).toUtf8().constData(), &db),
-        SQLITE_OK);
+    ASSERT_EQ(
+        sqlite3_open(QDir(dir.path()).filePath(QStringLiteral("BREWSV3.sqlite")).toUtf8().constData(), &db), SQLITE_OK);
     // 6,000 brews; every 60th has a batch number; every third is in stock.
     ASSERT_EQ(sqlite3_exec(db,
                   "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 6000) "

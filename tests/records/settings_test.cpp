@@ -8,7 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-namespace {
+namespace
+{
 
 class SettingsTest : public ::testing::Test
 {
@@ -35,8 +36,8 @@ protected:
     static std::vector<int> loaded()
     {
         const Globals &g = glo();
-        return {g.TIPFLAG, g.OPENATBROWSE, g.OPENATSTOCKONLY, g.OVERRIDEFERMENTATION,
-                g.UNITSPROMPT, g.TEMPPROMPT, g.ALCBASEDON, g.SETDEFAULTSYN};
+        return { g.TIPFLAG, g.OPENATBROWSE, g.OPENATSTOCKONLY, g.OVERRIDEFERMENTATION, g.UNITSPROMPT, g.TEMPPROMPT,
+            g.ALCBASEDON, g.SETDEFAULTSYN };
     }
 
     QTemporaryDir m_dir;
@@ -53,7 +54,7 @@ TEST_F(SettingsTest, FilesLiveInTheDataFolder)
 TEST_F(SettingsTest, MissingOrDamagedFileGivesTheFirstRunValues)
 {
     static const char kGarbage[] = "\x00\xFF\xFE garbage\n[Defaults\nTipFlag=1\n\x00";
-    for (const QByteArray &damaged : {QByteArray(), QByteArray(kGarbage, sizeof kGarbage - 1)}) {
+    for (const QByteArray &damaged : { QByteArray(), QByteArray(kGarbage, sizeof kGarbage - 1) }) {
         SetUp();
         if (!damaged.isEmpty())
             putSettings(damaged);
@@ -68,9 +69,12 @@ TEST_F(SettingsTest, MissingOrDamagedFileGivesTheFirstRunValues)
 
 TEST_F(SettingsTest, TextsBecomeByteValues)
 {
-    struct Case { const char *text; int value; };
-    const Case cases[] = {{"1", 1},   {"0", 0},   {"2", 2},    {"", 0},     {"abc", 0}, {" 1 ", 1},
-                          {"1abc", 0}, {"1.9", 1}, {"-1", 0},  {"300", 255}, {"255", 255}};
+    struct Case {
+        const char *text;
+        int value;
+    };
+    const Case cases[] = { { "1", 1 }, { "0", 0 }, { "2", 2 }, { "", 0 }, { "abc", 0 }, { " 1 ", 1 }, { "1abc", 0 },
+        { "1.9", 1 }, { "-1", 0 }, { "300", 255 }, { "255", 255 } };
     for (const Case &c : cases)
         EXPECT_EQ(settings::toByte(QString::fromLatin1(c.text)), c.value) << c.text;
 }
@@ -81,7 +85,7 @@ TEST_F(SettingsTest, NumbersOtherThanOneAndZeroAreKept)
     settings::loadTipFlag();
     const settings::FrameSettings frame = settings::loadFrameSettings();
     EXPECT_FALSE(frame.toolbarShown);
-    EXPECT_EQ(loaded(), (std::vector<int>{1, 0, 0, 0, 2, 0, 2, 0}));
+    EXPECT_EQ(loaded(), (std::vector<int> { 1, 0, 0, 0, 2, 0, 2, 0 }));
     // OK of the defaults window without a change keeps the 2.
     ASSERT_TRUE(settings::storeDefaults());
     EXPECT_EQ(settings::readSetting(settings::kAlc), "2");
@@ -101,14 +105,15 @@ TEST_F(SettingsTest, DefaultsWindowValuesRoundTrip)
     ASSERT_TRUE(settings::storeDefaults());
     ASSERT_TRUE(settings::storeDefaultsSetYN());
     ASSERT_TRUE(settings::storeDisplay(true));
-    EXPECT_EQ(settingsText(), "[Defaults]\nOpenBrowse=0\nOpenAtStock=1\nTipFlag=1\nOverride=0\nUnits=1\nTemp=1\n"
-                              "Alc=1\nDefaultsSetYN=1\nDisplay=UNHIDE\n");
+    EXPECT_EQ(settingsText(),
+        "[Defaults]\nOpenBrowse=0\nOpenAtStock=1\nTipFlag=1\nOverride=0\nUnits=1\nTemp=1\n"
+        "Alc=1\nDefaultsSetYN=1\nDisplay=UNHIDE\n");
 
     SetUp(); // the next run
     settings::loadTipFlag();
     const settings::FrameSettings frame = settings::loadFrameSettings();
     EXPECT_TRUE(frame.toolbarShown);
-    EXPECT_EQ(loaded(), (std::vector<int>{1, 0, 1, 0, 1, 1, 1, 1}));
+    EXPECT_EQ(loaded(), (std::vector<int> { 1, 0, 1, 0, 1, 1, 1, 1 }));
 
     ASSERT_TRUE(settings::storeDisplay(false));
     EXPECT_EQ(settings::readSetting(settings::kDisplay), "HIDE");

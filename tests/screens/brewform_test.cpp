@@ -19,8 +19,8 @@
 #include <QMdiSubWindow>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTextCursor>
 #include <QTest>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 #include <gtest/gtest.h>

@@ -45,7 +45,7 @@ struct Frame {
         disabled->setEnabled(false);
         stock->setChecked(true);
         auto *layout = new QVBoxLayout(inner);
-        for (QWidget *w : std::initializer_list<QWidget *>{ tabs, edit, help, all, stock, prompt, yeast, disabled })
+        for (QWidget *w : std::initializer_list<QWidget *> { tabs, edit, help, all, stock, prompt, yeast, disabled })
             layout->addWidget(w);
         auto *holder = new QWidget;
         auto *outer = new QVBoxLayout(holder);

@@ -4,12 +4,12 @@
 #include "platform/gui/messagebox.h"
 
 #include <QAbstractButton>
-#include <QDialog>
-#include <QTimer>
 #include <QApplication>
+#include <QDialog>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -30,7 +30,7 @@ TEST(MessageBox, IsWideEnoughForItsCaptionAndEachLineOfItsText)
     };
     for (const auto &c : cases) {
         QMessageBox box;
-        const Message message{ QString::fromUtf8(c.caption), QString::fromUtf8(c.text), MessageIcon::Question,
+        const Message message { QString::fromUtf8(c.caption), QString::fromUtf8(c.text), MessageIcon::Question,
             QStringLiteral("&Yes|&No"), 1 };
         const QList<QAbstractButton *> buttons = MessageBoxPrompter::build(box, message);
         box.show();
@@ -69,8 +69,8 @@ TEST(MessageBox, AskedWhileAModalWindowIsOpenBelongsToThatWindow)
         box->buttons().first()->click();
     });
     MessageBoxPrompter prompter(&asker);
-    EXPECT_EQ(prompter.ask(Message { QStringLiteral("Out of Range..."), QStringLiteral("x"),
-                  MessageIcon::Information, {}, 1 }),
+    EXPECT_EQ(prompter.ask(
+                  Message { QStringLiteral("Out of Range..."), QStringLiteral("x"), MessageIcon::Information, {}, 1 }),
         1);
     EXPECT_EQ(boxOwner, &form);
     guitest::settle();

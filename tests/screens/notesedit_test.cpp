@@ -9,14 +9,15 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFontComboBox>
-#include <QLineEdit>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTextList>
 
-namespace {
+namespace
+{
 
 void type(NotesEdit &notes, Qt::Key key, const QString &text = {})
 {
@@ -25,9 +26,11 @@ void type(NotesEdit &notes, Qt::Key key, const QString &text = {})
 }
 
 // Counts the changed signals of a notes box.
-struct ChangeCount
-{
-    explicit ChangeCount(NotesEdit &notes) { QObject::connect(&notes, &NotesEdit::changed, [this] { ++count; }); }
+struct ChangeCount {
+    explicit ChangeCount(NotesEdit &notes)
+    {
+        QObject::connect(&notes, &NotesEdit::changed, [this] { ++count; });
+    }
     int count = 0;
 };
 
@@ -61,7 +64,7 @@ void writeFormattedNotes(NotesEdit &notes)
     QTextCharFormat mixed;
     mixed.setFontItalic(true);
     mixed.setFontUnderline(true);
-    mixed.setFontFamilies({QStringLiteral("Liberation Serif")});
+    mixed.setFontFamilies({ QStringLiteral("Liberation Serif") });
     mixed.setFontPointSize(14);
     mixed.setForeground(QColor(0x800000));
     mixed.setBackground(QColor(0xFFFF00));
@@ -71,7 +74,7 @@ void writeFormattedNotes(NotesEdit &notes)
     QTextBlockFormat centred;
     centred.setAlignment(Qt::AlignHCenter);
     centred.setIndent(2);
-    centred.setTabPositions({QTextOption::Tab(38, QTextOption::LeftTab), QTextOption::Tab(76, QTextOption::LeftTab)});
+    centred.setTabPositions({ QTextOption::Tab(38, QTextOption::LeftTab), QTextOption::Tab(76, QTextOption::LeftTab) });
     c.insertBlock(centred);
     c.insertText(QStringLiteral("centred, indented, tab stops"));
     c.insertBlock(QTextBlockFormat()); // an empty line
@@ -127,10 +130,10 @@ TEST(NotesEdit, FormattingSurvivesSavingAndReopening)
                     .arg(f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color().name() : "-")
                     .arg(f.hasProperty(QTextFormat::BackgroundBrush) ? f.background().color().name() : "-");
     }
-    EXPECT_EQ(runs, (QStringList{"Plain & <tag>  two spaces\tand a tab|w400|i0|u0||0|-|-",
-                                 " bold|w700|i0|u0||0|-|-",
-                                 " styled|w400|i1|u1|Liberation Serif|14|#800000|#ffff00",
-                                 QString(QChar::LineSeparator) + "soft break|w400|i0|u0||0|-|-"}));
+    EXPECT_EQ(runs,
+        (QStringList { "Plain & <tag>  two spaces\tand a tab|w400|i0|u0||0|-|-", " bold|w700|i0|u0||0|-|-",
+            " styled|w400|i1|u1|Liberation Serif|14|#800000|#ffff00",
+            QString(QChar::LineSeparator) + "soft break|w400|i0|u0||0|-|-" }));
     b = b.next();
     EXPECT_EQ(b.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     EXPECT_EQ(b.blockFormat().indent(), 2);
@@ -140,11 +143,14 @@ TEST(NotesEdit, FormattingSurvivesSavingAndReopening)
     EXPECT_EQ(b.text(), "");
     b = b.next();
     EXPECT_EQ(b.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignJustify);
-    struct ListItem { const char *text; QTextListFormat::Style style; int indent; };
-    const ListItem items[] = {{"bullet one", QTextListFormat::ListDisc, 1},
-                              {"bullet two", QTextListFormat::ListDisc, 1},
-                              {"letter", QTextListFormat::ListLowerAlpha, 2},
-                              {"roman", QTextListFormat::ListUpperRoman, 1}};
+    struct ListItem {
+        const char *text;
+        QTextListFormat::Style style;
+        int indent;
+    };
+    const ListItem items[]
+        = { { "bullet one", QTextListFormat::ListDisc, 1 }, { "bullet two", QTextListFormat::ListDisc, 1 },
+              { "letter", QTextListFormat::ListLowerAlpha, 2 }, { "roman", QTextListFormat::ListUpperRoman, 1 } };
     for (const ListItem &item : items) {
         b = b.next();
         EXPECT_EQ(b.text(), item.text);
@@ -182,8 +188,11 @@ TEST(NotesEdit, TypingStopsAtTheLimit)
     EXPECT_EQ(notes.plainText(), "123456789a");
     EXPECT_EQ(notes.statusText(), "10 of 10 characters");
 
-    struct Case { Qt::Key key; const char *text; };
-    for (const Case &c : {Case{Qt::Key_B, "b"}, Case{Qt::Key_Return, "\r"}, Case{Qt::Key_Tab, "\t"}}) {
+    struct Case {
+        Qt::Key key;
+        const char *text;
+    };
+    for (const Case &c : { Case { Qt::Key_B, "b" }, Case { Qt::Key_Return, "\r" }, Case { Qt::Key_Tab, "\t" } }) {
         type(notes, c.key, c.text);
         EXPECT_EQ(notes.plainText(), "123456789a") << c.text;
         EXPECT_EQ(notes.statusText(), NotesEdit::fullText());
@@ -324,7 +333,7 @@ TEST(NotesEdit, FontAndSizeBoxesFormatTheSelection)
     EXPECT_EQ(doc->begin().begin().fragment().charFormat().fontFamilies().toStringList(), QStringList());
     const QTextFragment last = (--doc->begin().end()).fragment();
     EXPECT_EQ(last.text(), "text");
-    EXPECT_EQ(last.charFormat().fontFamilies().toStringList(), QStringList{other});
+    EXPECT_EQ(last.charFormat().fontFamilies().toStringList(), QStringList { other });
 }
 
 TEST(NotesEdit, AutomaticColourTakesTheColourOff)

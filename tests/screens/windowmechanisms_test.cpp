@@ -146,12 +146,12 @@ TEST(WindowStateBinding, FixedSizeChildIsNotMaximisedAlongWithTheOthers)
 {
     MemoryStore store;
     Frame frame;
-    auto *browse = WindowHost::start(new QLabel(QStringLiteral("b")), QStringLiteral("BrowseBrews"),
-        WindowStateBinding::Resizable);
+    auto *browse = WindowHost::start(
+        new QLabel(QStringLiteral("b")), QStringLiteral("BrowseBrews"), WindowStateBinding::Resizable);
     browse->showMaximized();
     settle();
-    auto *about = WindowHost::start(new QLabel(QStringLiteral("a")), QStringLiteral("Win_About"),
-        WindowStateBinding::FixedSize);
+    auto *about = WindowHost::start(
+        new QLabel(QStringLiteral("a")), QStringLiteral("Win_About"), WindowStateBinding::FixedSize);
     settle();
     EXPECT_FALSE(about->isMaximized());
     about->close();
