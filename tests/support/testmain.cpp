@@ -1,10 +1,10 @@
-// Test entry point. Widget suites get a QApplication (offscreen under CTest), the
-// report suite a QGuiApplication; the lower layers only a QCoreApplication, so they never link the widget library.
+// Test entry point. Widget suites get a QApplication (offscreen under CTest);
+// painting suites a QGuiApplication; the lower layers only a QCoreApplication, so they never link the widget library.
 #include <gtest/gtest.h>
 #if defined(MW_TEST_GUI)
 #include <QApplication>
 using TestApplication = QApplication;
-#elif defined(MW_TEST_QTGUI)
+#elif defined(MW_TEST_GUIAPP)
 #include <QGuiApplication>
 using TestApplication = QGuiApplication;
 #else
