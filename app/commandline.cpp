@@ -23,6 +23,31 @@ CommandLine CommandLine::parse(int argc, const char *const *argv)
         } else if (!haveCommand && arg == QLatin1String("check")) {
             line.command = Command::Check;
             haveCommand = true;
+        } else if (!haveCommand && arg == QLatin1String("export-csv")) {
+            line.command = Command::ExportCsv;
+            haveCommand = true;
+        } else if (!haveCommand && arg == QLatin1String("backup")) {
+            line.command = Command::Backup;
+            haveCommand = true;
+        } else if (line.command == Command::ExportCsv
+            && (arg == QLatin1String("--record") || arg == QLatin1String("--out"))) {
+            if (i + 1 >= argc) {
+                line.error = QStringLiteral("%1 needs a value").arg(arg);
+                return line;
+            }
+            const QString value = QString::fromLocal8Bit(argv[++i]);
+            if (arg == QLatin1String("--out")) {
+                line.outFile = QDir(value).absolutePath();
+            } else {
+                bool ok = false;
+                line.record = value.toLongLong(&ok);
+                if (!ok || line.record <= 0) {
+                    line.error = QStringLiteral("--record needs a record number above 0");
+                    return line;
+                }
+            }
+        } else if (line.command == Command::Backup && line.destination.isEmpty() && !arg.startsWith(QLatin1Char('-'))) {
+            line.destination = QDir(arg).absolutePath();
         } else if (arg.startsWith(QLatin1Char('-')) && !haveCommand && line.command == Command::Program) {
             // Qt's own options (-platform, -style ...) are left to QApplication.
             if (i + 1 < argc
@@ -34,11 +59,15 @@ CommandLine CommandLine::parse(int argc, const char *const *argv)
             return line;
         }
     }
+    if (line.command == Command::Backup && line.destination.isEmpty())
+        line.error = QStringLiteral("backup needs a destination folder");
     return line;
 }
 
 const char *CommandLine::usage()
 {
     return "usage: maltwright [--data-dir DIR]\n"
-           "       maltwright check [--data-dir DIR]\n";
+           "       maltwright check [--data-dir DIR]\n"
+           "       maltwright export-csv [--record N] [--out FILE] [--data-dir DIR]\n"
+           "       maltwright backup DEST [--data-dir DIR]\n";
 }
