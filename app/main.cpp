@@ -10,9 +10,9 @@
 #include "platform/gui/messagebox.h"
 #include "platform/storecheck.h"
 #include "records/alltables.h"
-#include "screens/mainframe.h"
-#include "screens/openingsplash.h"
-#include "screens/programstart.h"
+#include "screens/frame/mainframe.h"
+#include "screens/frame/openingsplash.h"
+#include "screens/frame/programstart.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -5,7 +5,7 @@
 // brews, which must not grow with the log.
 
 #include "records/brewstable.h"
-#include "screens/brewlistmodel.h"
+#include "screens/brews/brewlistmodel.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -2,7 +2,7 @@
 # Installs the Debian packages Maltwright builds, runs and tests with.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config git clang-format
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-qpa-plugins libqt6sql6-sqlite libgl-dev
   libsqlite3-dev sqlite3 libgtest-dev libbenchmark-dev
   fonts-liberation2 xvfb xdotool imagemagick poppler-utils

@@ -35,8 +35,9 @@ TEST(Conversions, ShowTheProgramsFactors)
         const Results r = convert(c.input, c.value);
         EXPECT_EQ(shown(r.first, c.places), c.first) << c.value;
         EXPECT_EQ(r.hasSecond, c.second != nullptr) << c.value;
-        if (c.second)
+        if (c.second) {
             EXPECT_EQ(shown(r.second, c.places), c.second) << c.value;
+        }
     }
     // 1.2 and 0.8331 are the program's own and not each other's inverse.
     EXPECT_DOUBLE_EQ(impGalsToUsGals(1), 1.2);
@@ -71,8 +72,9 @@ TEST(Conversions, RangeMessagesAtOrBeyondEachEnd)
     for (const auto &c : cases) {
         const auto m = rangeMessage(c.input, c.value);
         ASSERT_EQ(m.has_value(), c.text != nullptr) << c.value;
-        if (m)
+        if (m) {
             EXPECT_EQ(*m, (Message { "Out of Range...", c.text, MessageIcon::Information, {}, 1 }));
+        }
     }
 }
 

@@ -165,12 +165,13 @@ TEST_F(CostTest, CloseAsksToPrintOnlyOnce)
         EXPECT_EQ(calc.closePressed(prompter, focus), c.closes) << c.name;
         EXPECT_EQ(focus, c.focus) << c.name;
         ASSERT_EQ(prompter.shown().size(), c.asked) << c.name;
-        if (c.asked)
+        if (c.asked) {
             EXPECT_EQ(prompter.shown()[0],
                 (Message { "Print?",
                     "Do you want to print a detailed report?||(To print select 'Yes' then the 'Print' "
                     "buttton)",
                     MessageIcon::Question, "&Yes|&No", 1 }));
+        }
     }
 }
 

@@ -1,9 +1,12 @@
 // Test entry point. Widget suites get a QApplication (offscreen under CTest);
-// the lower layers only a QCoreApplication, so they never link the widget library.
+// painting suites a QGuiApplication; the lower layers only a QCoreApplication, so they never link the widget library.
 #include <gtest/gtest.h>
-#ifdef MW_TEST_GUI
+#if defined(MW_TEST_GUI)
 #include <QApplication>
 using TestApplication = QApplication;
+#elif defined(MW_TEST_GUIAPP)
+#include <QGuiApplication>
+using TestApplication = QGuiApplication;
 #else
 #include <QCoreApplication>
 using TestApplication = QCoreApplication;

@@ -1,0 +1,642 @@
+#include "screens/brews/browsebrews.h"
+#include "screens/brews/updatebrews.h"
+
+#include "platform/gui/messagebox.h"
+#include "records/globals.h"
+#include "records/settings.h"
+#include "records/windowstate.h"
+#include "screens/brews/browsebrewslist.h"
+#include "screens/calculators/calculators.h"
+#include "screens/help/helpsystem.h"
+#include "screens/help/helpwindow.h"
+#include "screens/widgets/notesedit.h"
+#include "screens/windowing/windowhost.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace
+{
+
+enum class Picture { FullGlass, EmptyGlass, View, Copy, Print, PrintNotes, TastingSheet, RecordSheet, Cost, Labels };
+
+// The browse's button pictures and stock glasses, drawn so the program needs no image files.
+QPixmap drawn(Picture picture, int size = 24)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 24.0, size / 24.0);
+    const QPen ink(QColor(40, 40, 40), 1.4);
+    p.setPen(ink);
+    const auto sheet = [&](QRectF r) {
+        p.setBrush(Qt::white);
+        p.drawRect(r);
+        for (double y = r.top() + 3; y < r.bottom() - 1; y += 3)
+            p.drawLine(QPointF(r.left() + 2.5, y), QPointF(r.right() - 2.5, y));
+    };
+    switch (picture) {
+    case Picture::FullGlass:
+    case Picture::EmptyGlass: {
+        QPainterPath glass;
+        glass.moveTo(6, 3);
+        glass.lineTo(18, 3);
+        glass.lineTo(16.5, 21);
+        glass.lineTo(7.5, 21);
+        glass.closeSubpath();
+        if (picture == Picture::FullGlass) {
+            p.fillPath(glass, QColor(226, 160, 40));
+            p.fillRect(QRectF(6.2, 3.2, 11.6, 3.5), QColor(250, 246, 230));
+        }
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(glass);
+        break;
+    }
+    case Picture::View:
+        p.setBrush(Qt::white);
+        p.drawEllipse(QRectF(2, 6, 20, 12));
+        p.setBrush(QColor(40, 90, 160));
+        p.drawEllipse(QRectF(8.5, 8.5, 7, 7));
+        break;
+    case Picture::Copy:
+        sheet(QRectF(3, 2, 12, 15));
+        sheet(QRectF(9, 7, 12, 15));
+        break;
+    case Picture::Print:
+    case Picture::PrintNotes:
+    case Picture::TastingSheet:
+        p.setBrush(QColor(200, 200, 200));
+        p.drawRect(QRectF(2, 10, 20, 8));
+        sheet(QRectF(6, 2, 12, 9));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(6, 15, 12, 7));
+        if (picture == Picture::PrintNotes)
+            p.fillRect(QRectF(15, 11.5, 5, 2), QColor(40, 90, 160));
+        if (picture == Picture::TastingSheet)
+            p.fillRect(QRectF(15, 11.5, 5, 2), QColor(170, 40, 40));
+        break;
+    case Picture::RecordSheet:
+        sheet(QRectF(4, 2, 16, 20));
+        p.setPen(QPen(QColor(170, 40, 40), 1.4));
+        p.drawLine(QPointF(4, 6), QPointF(20, 6));
+        break;
+    case Picture::Cost: {
+        p.setBrush(QColor(240, 200, 60));
+        p.drawEllipse(QRectF(2, 2, 20, 20));
+        QFont f = p.font();
+        f.setBold(true);
+        f.setPixelSize(14);
+        p.setFont(f);
+        p.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter, QStringLiteral("$"));
+        break;
+    }
+    case Picture::Labels: {
+        QPainterPath tag;
+        tag.moveTo(3, 8);
+        tag.lineTo(9, 3);
+        tag.lineTo(21, 3);
+        tag.lineTo(21, 13);
+        tag.lineTo(9, 13);
+        tag.closeSubpath();
+        p.setBrush(QColor(250, 240, 200));
+        p.drawPath(tag.translated(0, 4));
+        p.drawEllipse(QRectF(7, 10.5, 3, 3));
+        break;
+    }
+    }
+    return pixmap;
+}
+
+QPushButton *pictureButton(Picture picture, const QString &tip, QWidget *parent)
+{
+    auto *button = new QPushButton(parent);
+    button->setIcon(QIcon(drawn(picture)));
+    button->setIconSize(QSize(24, 24));
+    button->setToolTip(tip);
+    button->setAccessibleName(tip);
+    return button;
+}
+
+QPushButton *textButton(const QString &text, const QString &tip, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setToolTip(tip);
+    return button;
+}
+
+QLabel *valueLabel(QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+} // namespace
+
+BrowseBrews::BrowseBrews(QWidget *parent, Prompter *prompter, const BrowseBrewsCalls *calls)
+    : QWidget(parent)
+    , m_table(settings::dataFolder())
+{
+    setWindowTitle(QStringLiteral("Browse Brews"));
+    if (!prompter) {
+        m_ownPrompter = std::make_unique<MessageBoxPrompter>(this);
+        prompter = m_ownPrompter.get();
+    }
+    m_prompter = prompter;
+    if (!m_table.open(*m_prompter))
+        return;
+    m_logic = std::make_unique<BrowseBrewsLogic>(
+        m_table, *m_prompter, static_cast<BrowseBrewsView &>(*this), calls ? *calls : realCalls());
+    build();
+    m_list->setModel(&m_logic->model());
+    applyColumnFormat(windowstate::columnFormatOnOpen(kProcedure, ColumnLayout {}.toFormat()));
+    bind();
+    m_logic->open();
+    m_logic->setVisibleRows(m_list->fittingRows());
+}
+
+BrowseBrews::~BrowseBrews() { finish(); }
+
+BrowseBrewsCalls BrowseBrews::realCalls()
+{
+    BrowseBrewsCalls calls;
+    calls.updateBrews = [this](FormRequest request, BrewRecord &buffer) {
+        return runUpdateBrews(this, request, m_table, buffer, *m_prompter);
+    };
+    calls.calculateCost = [this] { openCalculateCost(this); };
+    return calls;
+}
+
+void BrowseBrews::build()
+{
+    auto *top = new QVBoxLayout(this);
+
+    // Sort orders and the count.
+    auto *head = new QHBoxLayout;
+    m_tabs = new QTabBar(this);
+    for (int i = 0; i < BrowseBrewsLogic::kTabCount; ++i) {
+        m_tabs->addTab(BrowseBrewsLogic::tabText(BrowseTab(i)));
+        m_tabs->setTabToolTip(i, BrowseBrewsLogic::tabTip(BrowseTab(i)));
+    }
+    m_tabs->setExpanding(false);
+    head->addWidget(m_tabs);
+    head->addStretch();
+    m_count = new QLabel(this);
+    m_count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    head->addWidget(m_count);
+    head->addWidget(new QLabel(QStringLiteral("Brews"), this));
+    top->addLayout(head);
+
+    auto *middle = new QHBoxLayout;
+    top->addLayout(middle, 1);
+
+    // The list with its scroll bar, navigation buttons and stock filter.
+    auto *left = new QVBoxLayout;
+    middle->addLayout(left, 3);
+    auto *listRow = new QHBoxLayout;
+    listRow->setSpacing(0);
+    m_list = new BrowseBrewsList(this);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_list->setMinimumSize(320, 160);
+    m_scrollBar = new QScrollBar(Qt::Vertical, this);
+    listRow->addWidget(m_list, 1);
+    listRow->addWidget(m_scrollBar);
+    left->addLayout(listRow, 1);
+
+    auto *navigation = new QHBoxLayout;
+    const struct {
+        const char *text;
+        const char *tip;
+        BrowseBrewsLogic::Move move;
+    } moves[] = {
+        { "|<", "First brew", BrowseBrewsLogic::Move::First },
+        { "<<", "Previous page", BrowseBrewsLogic::Move::PreviousPage },
+        { "<", "Previous brew", BrowseBrewsLogic::Move::Previous },
+        { ">", "Next brew", BrowseBrewsLogic::Move::Next },
+        { ">>", "Next page", BrowseBrewsLogic::Move::NextPage },
+        { ">|", "Last brew", BrowseBrewsLogic::Move::Last },
+    };
+    for (const auto &m : moves) {
+        auto *button = new QToolButton(this);
+        button->setText(QString::fromLatin1(m.text));
+        button->setToolTip(QString::fromLatin1(m.tip));
+        button->setAccessibleName(QString::fromLatin1(m.tip));
+        button->setAutoRaise(false);
+        button->setFocusPolicy(Qt::NoFocus);
+        const BrowseBrewsLogic::Move move = m.move;
+        connect(button, &QToolButton::clicked, this, [this, move] {
+            m_list->clearLocator();
+            m_logic->move(move);
+        });
+        navigation->addWidget(button);
+        m_navigation << button;
+    }
+    navigation->addStretch();
+    m_stockGroup = new QGroupBox(this);
+    m_stockGroup->setToolTip(QStringLiteral("View all or only those not yet consumed"));
+    auto *stockLayout = new QHBoxLayout(m_stockGroup);
+    stockLayout->setContentsMargins(6, 2, 6, 2);
+    m_allBrews = new QRadioButton(QStringLiteral("View all bre&ws"), m_stockGroup);
+    m_allBrews->setToolTip(QStringLiteral("View all brews."));
+    m_inStock = new QRadioButton(QStringLiteral(" In &stock only"), m_stockGroup);
+    m_inStock->setToolTip(QStringLiteral("View stock on hand only."));
+    stockLayout->addWidget(m_allBrews);
+    stockLayout->addWidget(m_inStock);
+    navigation->addWidget(m_stockGroup);
+    left->addLayout(navigation);
+
+    // The detail panel.
+    auto *panel = new QGroupBox(this);
+    middle->addWidget(panel, 2);
+    auto *grid = new QGridLayout(panel);
+    grid->setColumnStretch(1, 1);
+    DetailLabels &d = m_detail;
+    d.heading = new QLabel(panel);
+    QFont headingFont = d.heading->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
+    d.heading->setFont(headingFont);
+    grid->addWidget(d.heading, 0, 0, 1, 2);
+    int row = 1;
+    const auto addRow = [&](QLabel *prompt, std::initializer_list<QLabel **> values) {
+        grid->addWidget(prompt, row, 0);
+        auto *line = new QHBoxLayout;
+        line->setSpacing(4);
+        for (QLabel **value : values) {
+            *value = valueLabel(panel);
+            line->addWidget(*value);
+        }
+        line->addStretch();
+        grid->addLayout(line, row, 1);
+        ++row;
+    };
+    const auto prompt = [&](const char *text) { return new QLabel(QString::fromLatin1(text), panel); };
+    addRow(prompt("Tasting:"), { &d.tasting, &d.outOf });
+    addRow(prompt("Sugar:"), { &d.sugar, &d.sugarUnit });
+    addRow(prompt("Down:"), { &d.dateDown });
+    addRow(prompt("Org. Gravity:"), { &d.originalGravity, &d.ogTemperature, &d.ogUnit });
+    addRow(prompt("Bottled:"), { &d.dateBottled });
+    addRow(prompt("Final Gravity:"), { &d.finalGravity, &d.fgTemperature, &d.fgUnit });
+    addRow(prompt("Fermentation:"), { &d.primaryDays, &d.separator, &d.secondaryDays });
+    d.alcPrompt = new QLabel(panel);
+    addRow(d.alcPrompt, { &d.alcohol, &d.alcoholSuffix });
+    {
+        grid->addWidget(prompt("Min. use by:"), row, 0);
+        auto *line = new QHBoxLayout;
+        d.minUse = valueLabel(panel);
+        d.maxUse = valueLabel(panel);
+        line->addWidget(d.minUse);
+        line->addSpacing(8);
+        line->addWidget(new QLabel(QStringLiteral("Max:"), panel));
+        line->addWidget(d.maxUse);
+        line->addStretch();
+        grid->addLayout(line, row++, 1);
+    }
+    addRow(prompt("Aged for:"), { &d.agedFor });
+    addRow(prompt("Cost:"), { &d.cost });
+    addRow(prompt("Best Maturity:"), { &d.bestMaturity });
+    addRow(prompt("Stock:"), { &d.stock });
+    d.stock->setMinimumSize(32, 32);
+    d.heading->setWordWrap(true);
+    // The panel keeps one width, wide enough for the longest age text, so the list does not
+    // jump as brews with longer or shorter values are highlighted.
+    d.agedFor->setMinimumWidth(d.agedFor->fontMetrics().horizontalAdvance(QStringLiteral("11 months 30 days as at ")
+                                   + date::shortText(date::fromYmd(2000, 12, 28)))
+        + 8);
+    panel->setFixedWidth(panel->sizeHint().width());
+    grid->setRowStretch(row, 1);
+
+    // The notes, shown only.
+    m_notes = new QPlainTextEdit(this);
+    m_notes->setReadOnly(true);
+    m_notes->setToolTip(QStringLiteral("Notes for the selected brew."));
+    m_notes->setMaximumHeight(m_notes->fontMetrics().lineSpacing() * 3 + 12);
+    top->addWidget(m_notes);
+    m_notesBig = new NotesEdit(this);
+    m_notesBig->setReadOnly(true);
+    m_notesBig->setToolbarVisible(false);
+    m_notesBig->setStatusVisible(false);
+    m_notesBig->setMinimumHeight(m_notesBig->fontMetrics().lineSpacing() * 3 + 12);
+    top->addWidget(m_notesBig, 1);
+
+    // The buttons.
+    auto *buttons = new QHBoxLayout;
+    m_add = textButton(QStringLiteral("&Add Brew"), QStringLiteral("Insert a new brew"), this);
+    m_edit = textButton(QStringLiteral("&Edit Brew"), QStringLiteral("Edit Selected Brew."), this);
+    m_delete = textButton(QStringLiteral("&Delete"), QStringLiteral("REMOVE selected Brew ?"), this);
+    m_view = pictureButton(Picture::View, QStringLiteral("View Only Mode"), this);
+    m_copy = pictureButton(Picture::Copy, QStringLiteral("Copy brew to Update Brews"), this);
+    m_print = pictureButton(Picture::Print, QStringLiteral("Print selected brew."), this);
+    m_printNotes = pictureButton(Picture::PrintNotes, QStringLiteral("Print detailed notes for selected brew."), this);
+    m_printTasting
+        = pictureButton(Picture::TastingSheet, QStringLiteral("Print tasting sheet for selected brew"), this);
+    m_printRecordSheet = pictureButton(Picture::RecordSheet, QStringLiteral("Print a Brewers Record Sheet"), this);
+    m_cost = pictureButton(Picture::Cost, QStringLiteral("Cost Calculator for selected brew"), this);
+    m_labels = pictureButton(Picture::Labels, QStringLiteral("Print Labels"), this);
+    m_export = textButton(QStringLiteral("Export (CSV)"),
+        QStringLiteral("Export the selected brews details to a CSV \nfile for import into another "
+                       "program."),
+        this);
+    m_close = textButton(QStringLiteral("Cl&ose"), QStringLiteral("Close this Window."), this);
+    m_help = textButton(QStringLiteral("&Help"), QStringLiteral("Help about this window."), this);
+    for (QPushButton *b : { m_add, m_edit, m_delete, m_view, m_copy, m_print, m_printNotes, m_printTasting,
+             m_printRecordSheet, m_cost, m_labels, m_export })
+        buttons->addWidget(b);
+    buttons->addStretch();
+    buttons->addWidget(m_close);
+    buttons->addWidget(m_help);
+    top->addLayout(buttons);
+
+    resize(860, 560);
+}
+
+void BrowseBrews::bind()
+{
+    BrowseBrewsLogic &logic = *m_logic;
+    connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
+        if (m_refreshing || index < 0)
+            return;
+        m_list->clearLocator();
+        m_logic->selectTab(BrowseTab(index));
+    });
+    const auto filter = [this](const QString &value) {
+        return [this, value](bool checked) {
+            if (checked && !m_refreshing) {
+                m_list->clearLocator();
+                m_logic->setStockFilter(value);
+            }
+        };
+    };
+    connect(m_allBrews, &QRadioButton::toggled, this, filter(QStringLiteral("1")));
+    connect(m_inStock, &QRadioButton::toggled, this, filter(QStringLiteral("0")));
+
+    connect(m_list, &BrowseBrewsList::moveRequested, this, [&logic](BrowseBrewsLogic::Move m) { logic.move(m); });
+    connect(m_list, &BrowseBrewsList::scrollRequested, this, [&logic](int rows) { logic.scroll(rows); });
+    connect(m_list, &BrowseBrewsList::locatorChanged, this, [&logic](const QString &text) { logic.locate(text); });
+    connect(m_list, &BrowseBrewsList::fittingRowsChanged, this, [&logic](int rows) { logic.setVisibleRows(rows); });
+    connect(m_list, &BrowseBrewsList::editRequested, this, [&logic] { logic.edit(); });
+    connect(m_list, &BrowseBrewsList::insertRequested, this, [&logic] { logic.add(); });
+    connect(m_list, &BrowseBrewsList::deleteRequested, this, [&logic] { logic.remove(); });
+    connect(m_list, &QWidget::customContextMenuRequested, this, &BrowseBrews::showContextMenu);
+    connect(
+        m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
+            if (!m_refreshing && current.isValid())
+                m_logic->selectRow(current.row());
+        });
+
+    connect(m_scrollBar, &QScrollBar::actionTriggered, this, [this](int action) {
+        switch (action) {
+        case QAbstractSlider::SliderSingleStepAdd:
+            m_logic->scroll(1);
+            break;
+        case QAbstractSlider::SliderSingleStepSub:
+            m_logic->scroll(-1);
+            break;
+        case QAbstractSlider::SliderPageStepAdd:
+            m_logic->scroll(m_logic->model().visibleRows());
+            break;
+        case QAbstractSlider::SliderPageStepSub:
+            m_logic->scroll(-m_logic->model().visibleRows());
+            break;
+        case QAbstractSlider::SliderToMinimum:
+            m_logic->move(BrowseBrewsLogic::Move::First);
+            break;
+        case QAbstractSlider::SliderToMaximum:
+            m_logic->move(BrowseBrewsLogic::Move::Last);
+            break;
+        case QAbstractSlider::SliderMove:
+            if (m_scrollBar->maximum() > 0)
+                m_logic->scrollToFraction(double(m_scrollBar->sliderPosition()) / m_scrollBar->maximum());
+            return; // the bar stays where it was dragged
+        default:
+            return;
+        }
+        m_scrollBar->setSliderPosition(
+            int(std::min<std::int64_t>(m_logic->model().estimatedTop(), m_scrollBar->maximum())));
+    });
+
+    connect(m_add, &QPushButton::clicked, this, [&logic] { logic.add(); });
+    connect(m_edit, &QPushButton::clicked, this, [&logic] { logic.edit(); });
+    connect(m_delete, &QPushButton::clicked, this, [&logic] { logic.remove(); });
+    connect(m_view, &QPushButton::clicked, this, [&logic] { logic.view(); });
+    connect(m_copy, &QPushButton::clicked, this, [&logic] { logic.copy(); });
+    connect(m_print, &QPushButton::clicked, this, [&logic] { logic.print(); });
+    connect(m_printNotes, &QPushButton::clicked, this, [&logic] { logic.printNotes(); });
+    connect(m_printTasting, &QPushButton::clicked, this, [&logic] { logic.printTastingSheet(); });
+    connect(m_printRecordSheet, &QPushButton::clicked, this, [&logic] { logic.printRecordSheet(); });
+    connect(m_cost, &QPushButton::clicked, this, [&logic] { logic.calculateCost(); });
+    connect(m_labels, &QPushButton::clicked, this, [&logic] { logic.printLabels(); });
+    connect(m_export, &QPushButton::clicked, this, [&logic] { logic.exportCsv(); });
+    connect(m_close, &QPushButton::clicked, this, [this] {
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+            sub->close();
+        else
+            close();
+    });
+    connect(m_help, &QPushButton::clicked, this, [] {
+        if (HelpSystem *help = HelpSystem::instance())
+            help->showKeyword(kHelpKeyword);
+    });
+}
+
+void BrowseBrews::refresh()
+{
+    if (m_refreshing || !m_list)
+        return;
+    m_refreshing = true;
+    BrowseBrewsLogic &logic = *m_logic;
+
+    m_tabs->setCurrentIndex(int(logic.tab()));
+    m_allBrews->setChecked(logic.stockFilter() == QLatin1String("1"));
+    m_inStock->setChecked(logic.stockFilter() == QLatin1String("0"));
+    m_stockGroup->setEnabled(logic.stockFilterEnabled());
+    m_count->setText(logic.countText());
+
+    const BrewListModel &model = logic.model();
+    const std::int64_t last = std::max<std::int64_t>(model.count() - model.visibleRows(), 0);
+    const int maximum = int(std::min<std::int64_t>(last, std::numeric_limits<int>::max()));
+    m_scrollBar->setRange(0, maximum);
+    m_scrollBar->setPageStep(model.visibleRows());
+    m_scrollBar->setSliderPosition(int(std::min<std::int64_t>(model.estimatedTop(), maximum)));
+
+    const int row = logic.selectedRow();
+    if (row >= 0) {
+        const QModelIndex current = m_list->model()->index(row, std::max(m_list->currentIndex().column(), 0));
+        m_list->selectionModel()->setCurrentIndex(
+            current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    } else {
+        m_list->selectionModel()->clear();
+    }
+
+    const BrewDetails &v = logic.details();
+    DetailLabels &d = m_detail;
+    d.heading->setText(v.heading);
+    d.tasting->setText(v.tasting);
+    d.outOf->setText(v.outOf);
+    d.sugar->setText(v.sugar);
+    d.sugarUnit->setText(v.sugarUnit);
+    d.dateDown->setText(v.dateDown);
+    d.originalGravity->setText(v.originalGravity);
+    d.ogTemperature->setText(v.ogTemperature);
+    d.ogUnit->setText(v.ogTemperatureUnit);
+    d.dateBottled->setText(v.dateBottled);
+    d.finalGravity->setText(v.finalGravity);
+    d.fgTemperature->setText(v.fgTemperature);
+    d.fgUnit->setText(v.fgTemperatureUnit);
+    d.primaryDays->setText(v.primaryDays);
+    d.separator->setText(v.fermentationSeparator);
+    d.secondaryDays->setText(v.secondaryDays);
+    d.alcPrompt->setText(logic.alcPrompt());
+    d.alcohol->setText(v.alcohol);
+    d.alcoholSuffix->setText(v.alcoholSuffix);
+    d.minUse->setText(v.minUse);
+    d.maxUse->setText(v.maxUse);
+    d.agedFor->setText(v.agedFor);
+    d.cost->setText(v.cost);
+    d.bestMaturity->setText(v.bestMaturity);
+    switch (v.stock) {
+    case StockPicture::FullGlass:
+        d.stock->setPixmap(drawn(Picture::FullGlass, 32));
+        d.stock->setToolTip(QStringLiteral("Have Stock"));
+        d.stock->setAccessibleName(d.stock->toolTip());
+        break;
+    case StockPicture::EmptyGlass:
+        d.stock->setPixmap(drawn(Picture::EmptyGlass, 32));
+        d.stock->setToolTip(QStringLiteral("Consumed"));
+        d.stock->setAccessibleName(d.stock->toolTip());
+        break;
+    case StockPicture::None:
+        d.stock->clear();
+        d.stock->setToolTip({});
+        d.stock->setAccessibleName({});
+        break;
+    }
+    const QString notes = NotesEdit::plainTextOf(v.notes);
+    if (m_notes->toPlainText() != notes)
+        m_notes->setPlainText(notes);
+    if (m_shownNotesBig != v.notesBig) {
+        m_shownNotesBig = v.notesBig;
+        m_notesBig->setStoredText(v.notesBig);
+    }
+
+    m_add->setEnabled(logic.canAdd());
+    for (QPushButton *b : { m_edit, m_delete, m_view })
+        b->setEnabled(logic.canChange());
+    m_copy->setEnabled(logic.canCopy());
+    m_print->setEnabled(logic.canPrint());
+    m_printNotes->setEnabled(logic.canPrintNotes());
+    m_printTasting->setEnabled(logic.canPrintTastingSheet());
+    m_printRecordSheet->setEnabled(logic.canPrintRecordSheet());
+    m_cost->setEnabled(logic.canCalculateCost());
+    m_labels->setEnabled(logic.canPrintLabels());
+    m_export->setEnabled(logic.canExport());
+    m_refreshing = false;
+}
+
+void BrowseBrews::focusList()
+{
+    if (m_list)
+        m_list->setFocus(Qt::OtherFocusReason);
+}
+
+void BrowseBrews::showContextMenu(const QPoint &at)
+{
+    const QModelIndex index = m_list->indexAt(at);
+    if (index.isValid())
+        m_logic->selectRow(index.row());
+    BrowseBrewsLogic &logic = *m_logic;
+    QMenu menu(this);
+    const auto add = [&](const QString &text, bool enabled, void (BrowseBrewsLogic::*action)()) {
+        QAction *a = menu.addAction(text);
+        a->setEnabled(enabled);
+        connect(a, &QAction::triggered, this, [&logic, action] { (logic.*action)(); });
+    };
+    add(QStringLiteral("&Add Brew"), logic.canAdd(), &BrowseBrewsLogic::add);
+    add(QStringLiteral("&Edit Brew"), logic.canChange(), &BrowseBrewsLogic::edit);
+    add(QStringLiteral("&Delete"), logic.canChange(), &BrowseBrewsLogic::remove);
+    add(QStringLiteral("View Only Mode"), logic.canChange(), &BrowseBrewsLogic::view);
+    add(QStringLiteral("Copy brew to Update Brews"), logic.canCopy(), &BrowseBrewsLogic::copy);
+    menu.addSeparator();
+    add(QStringLiteral("Print selected brew."), logic.canPrint(), &BrowseBrewsLogic::print);
+    add(QStringLiteral("Print detailed notes for selected brew."), logic.canPrintNotes(),
+        &BrowseBrewsLogic::printNotes);
+    add(QStringLiteral("Print tasting sheet for selected brew"), logic.canPrintTastingSheet(),
+        &BrowseBrewsLogic::printTastingSheet);
+    add(QStringLiteral("Print a Brewers Record Sheet"), logic.canPrintRecordSheet(),
+        &BrowseBrewsLogic::printRecordSheet);
+    add(QStringLiteral("Cost Calculator for selected brew"), logic.canCalculateCost(),
+        &BrowseBrewsLogic::calculateCost);
+    add(QStringLiteral("Print Labels"), logic.canPrintLabels(), &BrowseBrewsLogic::printLabels);
+    add(QStringLiteral("Export (CSV)"), logic.canExport(), &BrowseBrewsLogic::exportCsv);
+    menu.exec(m_list->viewport()->mapToGlobal(at));
+}
+
+QString BrowseBrews::columnFormat() const
+{
+    ColumnLayout layout;
+    const QHeaderView *header = m_list->horizontalHeader();
+    for (int place = 0; place < BrewListModel::ColumnCount; ++place)
+        layout.order[std::size_t(place)] = header->logicalIndex(place);
+    for (int column = 0; column < BrewListModel::ColumnCount; ++column)
+        layout.widths[std::size_t(column)] = header->sectionSize(column);
+    return layout.toFormat();
+}
+
+void BrowseBrews::applyColumnFormat(const QString &format)
+{
+    const ColumnLayout layout = ColumnLayout::fromFormat(format).value_or(ColumnLayout {});
+    QHeaderView *header = m_list->horizontalHeader();
+    for (int column = 0; column < BrewListModel::ColumnCount; ++column)
+        header->resizeSection(column, layout.widths[std::size_t(column)]);
+    for (int place = 0; place < BrewListModel::ColumnCount; ++place)
+        header->moveSection(header->visualIndex(layout.order[std::size_t(place)]), place);
+}
+
+void BrowseBrews::closeEvent(QCloseEvent *event)
+{
+    finish();
+    QWidget::closeEvent(event);
+}
+
+void BrowseBrews::finish()
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    if (m_logic)
+        // Nothing is shown for the window-state file: a failed write only means the next
+        // opening starts from the designed layout.
+        windowstate::storeColumnFormat(kProcedure, columnFormat());
+    glo().browseOpen = false;
+}
+
+void openBrowseBrews()
+{
+    if (WindowHost::bringToFront(BrowseBrews::kProcedure))
+        return;
+    auto *browse = new BrowseBrews;
+    if (!browse->isOpen()) {
+        // The table could not be opened (already said): the window closes at once.
+        glo().browseOpen = false;
+        delete browse;
+        return;
+    }
+    WindowHost::start(browse, BrowseBrews::kProcedure);
+    browse->list()->setFocus();
+}
