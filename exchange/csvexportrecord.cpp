@@ -49,12 +49,6 @@ void appendDecimal(QByteArray &out, const Decimal &value) { out += value.toFixed
 
 } // namespace
 
-QString stockYesNo(const QString &stockOnHand)
-{
-    const std::optional<Decimal> n = Decimal::parse(stockOnHand.trimmed());
-    return n && *n == Decimal(1) ? QStringLiteral("Yes") : QStringLiteral("No");
-}
-
 CsvExportRecord CsvExportRecord::fromBrew(const BrewRecord &brew, std::int32_t lineNumber)
 {
     CsvExportRecord r;

@@ -50,6 +50,3 @@ struct CsvExportRecord {
     void appendLine(QByteArray &out) const;
     QByteArray line() const;
 };
-
-// "Yes" when the stock text's numeric value is 1, otherwise "No".
-QString stockYesNo(const QString &stockOnHand);
