@@ -93,6 +93,31 @@ CommandLine CommandLine::parse(int argc, const char *const *argv)
                 return line;
             }
             line.reportName = QString::fromLocal8Bit(argv[++i]);
+        } else if (!haveCommand && arg == QLatin1String("export-csv")) {
+            line.command = Command::ExportCsv;
+            haveCommand = true;
+        } else if (!haveCommand && arg == QLatin1String("backup")) {
+            line.command = Command::Backup;
+            haveCommand = true;
+        } else if (line.command == Command::ExportCsv
+            && (arg == QLatin1String("--record") || arg == QLatin1String("--out"))) {
+            if (i + 1 >= argc) {
+                line.error = QStringLiteral("%1 needs a value").arg(arg);
+                return line;
+            }
+            const QString value = QString::fromLocal8Bit(argv[++i]);
+            if (arg == QLatin1String("--out")) {
+                line.outFile = QDir(value).absolutePath();
+            } else {
+                bool ok = false;
+                line.record = value.toLongLong(&ok);
+                if (!ok || line.record <= 0) {
+                    line.error = QStringLiteral("--record needs a record number above 0");
+                    return line;
+                }
+            }
+        } else if (line.command == Command::Backup && line.destination.isEmpty() && !arg.startsWith(QLatin1Char('-'))) {
+            line.destination = QDir(arg).absolutePath();
         } else if (!haveCommand && isQtOptionWithValue(arg) && i + 1 < argc) {
             ++i; // left to QApplication
         } else if (arg.startsWith(QLatin1Char('-'))) {
@@ -115,6 +140,8 @@ CommandLine CommandLine::parse(int argc, const char *const *argv)
         if (line.pdfPath.isEmpty())
             line.error = QStringLiteral("report needs --pdf FILE");
     }
+    if (line.command == Command::Backup && line.destination.isEmpty())
+        line.error = QStringLiteral("backup needs a destination folder");
     return line;
 }
 
@@ -123,6 +150,8 @@ QString CommandLine::usage()
     return QStringLiteral("usage: maltwright [--data-dir DIR]\n"
                           "       maltwright check [--data-dir DIR]\n"
                           "       maltwright report NAME [--from N --to M] --pdf FILE [--data-dir DIR]\n"
+                          "       maltwright export-csv [--record N] [--out FILE] [--data-dir DIR]\n"
+                          "       maltwright backup DEST [--data-dir DIR]\n"
                           "       maltwright --help | --version\n"
                           "\n"
                           "  (no command)  open the program on the data folder\n"
@@ -130,6 +159,9 @@ QString CommandLine::usage()
                           "                when one is damaged\n"
                           "  report        print the report NAME to a PDF file without opening a window;\n"
                           "                --from and --to give the batch range of Rpt_ByBatchNoSelRange\n"
+                          "  export-csv    write the brew export file (every brew, or the brew of record\n"
+                          "                number N) to FILE (default: the export file in the data folder)\n"
+                          "  backup        copy the data files into the folder DEST\n"
                           "  --data-dir    the folder of the stores and settings (default: the working folder)\n"
                           "  --help        this text\n"
                           "  --version     the program's version\n"

@@ -3,10 +3,13 @@
 //   maltwright [--data-dir DIR]          the program
 //   maltwright check [--data-dir DIR]    verify every store without a window
 //   maltwright report NAME ... --pdf FILE  a report to PDF without a window
+//   maltwright export-csv [--record N] [--out FILE] [--data-dir DIR]
+//   maltwright backup DEST [--data-dir DIR]
 //   maltwright --help | --version
 #include "app/commandline.h"
 #include "app/reportcommand.h"
 
+#include "exchange/exchangecommands.h"
 #include "platform/gui/messagebox.h"
 #include "platform/storecheck.h"
 #include "records/alltables.h"
@@ -111,6 +114,14 @@ int main(int argc, char **argv)
     if (line.command == CommandLine::Command::Check) {
         QCoreApplication app(argc, argv);
         return runCheck(line);
+    }
+    if (line.command == CommandLine::Command::ExportCsv || line.command == CommandLine::Command::Backup) {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return line.command == CommandLine::Command::ExportCsv
+            ? runExportCsvCommand(line.dataFolder, line.record, line.outFile, out, err)
+            : runBackupCommand(line.dataFolder, line.destination, out, err);
     }
     return runProgram(argc, argv, line);
 }

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 struct BrewRecord {
     std::int32_t RECORDNUMBER = 0;
@@ -66,3 +67,11 @@ struct BrewRecord {
 
     friend bool operator==(const BrewRecord &, const BrewRecord &) = default;
 };
+
+// "Yes" when the stock text's numeric value is 1, otherwise "No": how the export and its
+// field report show ALE:STOCKONHAND.
+inline QString stockYesNo(const QString &stockOnHand)
+{
+    const std::optional<Decimal> n = Decimal::parse(stockOnHand.trimmed());
+    return n && *n == Decimal(1) ? QStringLiteral("Yes") : QStringLiteral("No");
+}

@@ -7,6 +7,7 @@
 #include "records/windowstate.h"
 #include "screens/brews/browsebrewslist.h"
 #include "screens/calculators/calculators.h"
+#include "screens/exchange/makecsv.h"
 #include "screens/help/helpsystem.h"
 #include "screens/help/helpwindow.h"
 #include "screens/widgets/notesedit.h"
@@ -180,6 +181,7 @@ BrowseBrewsCalls BrowseBrews::realCalls()
         return runUpdateBrews(this, request, m_table, buffer, *m_prompter);
     };
     calls.calculateCost = [this] { openCalculateCost(this); };
+    calls.makeCsv = [this] { callMakeCsv(this); };
     return calls;
 }
 

@@ -6,6 +6,8 @@
 #include "records/globals.h"
 #include "screens/brews/browsebrews.h"
 #include "screens/calculators/calculators.h"
+#include "screens/exchange/makecsv.h"
+#include "screens/exchange/win_backupdata.h"
 #include "screens/frame/win_about.h"
 #include "screens/help/helpsystem.h"
 #include "screens/preferences/win_setprgdefaults.h"
@@ -101,6 +103,8 @@ MainFrame::Handler MainFrame::windowOpener(const QString &procedure)
         { QStringLiteral("Win_CalculateCost"), &openCalculateCost },
         { QStringLiteral("Win_AlcCalculator"), &openAlcCalculator },
         { QStringLiteral("Win_GravityCorrectionUtility"), &openGravityCorrection },
+        { QStringLiteral("MakeCSV"), &startMakeCsv },
+        { QStringLiteral("Win_BackupData"), &openBackupData },
     };
     if (procedure == QLatin1String("BrowseBrews"))
         return [] { ::openBrowseBrews(); };
