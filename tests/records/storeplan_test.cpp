@@ -47,8 +47,9 @@ void exercise(RecordStore &store)
             EXPECT_TRUE(store.count(key, filter));
         }
         EXPECT_TRUE(store.fetch(key, { leading }));
-        if (def.keys[k].autoNumbered)
+        if (def.keys[k].autoNumbered) {
             EXPECT_TRUE(store.highest(key));
+        }
     }
     EXPECT_TRUE(store.countAll());
     EXPECT_TRUE(store.remove(row, prompter)) << def.store.toStdString();
@@ -66,7 +67,8 @@ QStringList tableScans(sqlite3 *db, const QString &sql, const QString &store)
     while (sqlite3_step(s) == SQLITE_ROW) {
         const QString detail = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 3)));
         const bool wholeTable = detail == QStringLiteral("SCAN ") + store
-            || detail.startsWith(QStringLiteral("SCAN %1 ").arg(store)) && !detail.contains(QStringLiteral(" INDEX "));
+            || (detail.startsWith(QStringLiteral("SCAN %1 ").arg(store))
+                && !detail.contains(QStringLiteral(" INDEX ")));
         // Sorting means every matching row was read first.
         if (wholeTable || detail.contains(QStringLiteral("TEMP B-TREE")))
             scans << detail;
