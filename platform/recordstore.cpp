@@ -180,6 +180,7 @@ void RecordStore::close()
 {
     if (!m_db || --m_openCount > 0)
         return;
+    retryReleases();
     m_statements.reset();
     sqlite3_close(m_db);
     m_db = nullptr;
@@ -394,9 +395,10 @@ Expected<FieldValue> RecordStore::highest(int key) const
         return Expected<FieldValue>::failure(QStringLiteral("the file is not open"));
     const int f = m_def.keys[key].components.front().field;
     const QString col = quoted(m_def.fields[f].name);
-    sqlite3_stmt *s
-        = m_statements->get(QStringLiteral("SELECT %1 FROM %2 INDEXED BY %3 WHERE %4 ORDER BY %1 DESC LIMIT 1")
-                                .arg(col, quoted(m_def.store), quoted(m_def.keys[key].name), exclusion(m_def, key)));
+    // Numbers only: a text that another tool stored in the field sorts above every number.
+    sqlite3_stmt *s = m_statements->get(
+        QStringLiteral("SELECT %1 FROM %2 INDEXED BY %3 WHERE %4 AND %1 < '' ORDER BY %1 DESC LIMIT 1")
+            .arg(col, quoted(m_def.store), quoted(m_def.keys[key].name), exclusion(m_def, key)));
     if (!s)
         return Expected<FieldValue>::failure(errorText());
     Use use(s);
@@ -516,6 +518,7 @@ RecordStore::WriteOutcome RecordStore::writeOnce(Row &row, bool insert)
     if (sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
         return fail(failureText(db, filePath()));
     row.revision = revision;
+    retryReleases();
     return out;
 }
 
@@ -635,28 +638,28 @@ StoreResult RecordStore::numberAndWrite(Row &seed, Prompter &prompter, bool ever
     }
 }
 
-StoreResult RecordStore::remove(const Row &row, Prompter &prompter)
+RecordStore::WriteOutcome RecordStore::deleteOnce(const Row &row)
 {
-    const QString caption = QStringLiteral("Record was not deleted");
-    if (!m_db)
-        return refuse(
-            prompter, StoreStatus::Failed, writeFailure(caption, QStringLiteral("the file is not open"), m_def.store));
+    WriteOutcome out;
+    auto fail = [&](const QString &text) {
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        out.status = StoreStatus::Failed;
+        out.errorText = text;
+        return out;
+    };
     const KeyDef &pk = m_def.keys[m_def.primaryKey()];
     QString where;
     for (std::size_t i = 0; i < pk.components.size(); ++i)
         where += QStringLiteral("%1 = ?%2 AND ").arg(quoted(m_def.fields[pk.components[i].field].name)).arg(i + 1);
     where += exclusion(m_def, m_def.primaryKey());
-    if (isReadOnly())
-        return refuse(prompter, StoreStatus::Failed, writeFailure(caption, m_readOnly, m_def.store));
-    auto failed = [&](const QString &text) {
-        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
-        return refuse(prompter, StoreStatus::Failed, writeFailure(caption, text, m_def.store));
-    };
-    if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
-        return refuse(prompter, StoreStatus::Failed, writeFailure(caption, errorText(), m_def.store));
+    if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        out.status = StoreStatus::Failed;
+        out.errorText = errorText();
+        return out;
+    }
     sqlite3_stmt *s = m_statements->get(QStringLiteral("DELETE FROM %1 WHERE %2").arg(quoted(m_def.store), where));
     if (!s)
-        return failed(errorText());
+        return fail(errorText());
     {
         Use use(s);
         for (std::size_t i = 0; i < pk.components.size(); ++i) {
@@ -665,23 +668,73 @@ StoreResult RecordStore::remove(const Row &row, Prompter &prompter)
         }
         if (sqlite3_step(s) != SQLITE_DONE) {
             const QString text = errorText();
-            return failed(text);
+            return fail(text);
         }
     }
     const int changed = sqlite3_changes(m_db);
     if (changed == 0) {
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        out.status = StoreStatus::Changed;
+        return out;
+    }
+    if (changed != 1)
+        return fail(manyRows(changed));
+    if (sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        const QString text = errorText();
+        return fail(text);
+    }
+    return out;
+}
+
+RecordStore::WriteOutcome RecordStore::deleteRow(const Row &row)
+{
+    WriteOutcome out = deleteOnce(row);
+    if (out.status == StoreStatus::Failed && out.errorText == QStringLiteral("The disk is full")) {
+        // A delete adds nothing to the store: once the log of writes is taken into the store
+        // and begun again from its start, the delete fits in the room the log already has.
+        sqlite3_exec(m_db, "PRAGMA wal_checkpoint(RESTART)", nullptr, nullptr, nullptr);
+        out = deleteOnce(row);
+    }
+    return out;
+}
+
+StoreResult RecordStore::remove(const Row &row, Prompter &prompter)
+{
+    const QString caption = QStringLiteral("Record was not deleted");
+    if (!m_db)
+        return refuse(
+            prompter, StoreStatus::Failed, writeFailure(caption, QStringLiteral("the file is not open"), m_def.store));
+    if (isReadOnly())
+        return refuse(prompter, StoreStatus::Failed, writeFailure(caption, m_readOnly, m_def.store));
+    const WriteOutcome out = deleteRow(row);
+    if (out.status == StoreStatus::Changed)
         return refuse(prompter, StoreStatus::Changed,
             { QStringLiteral("Record Was Not Deleted"), QStringLiteral("This record was changed by another station."),
                 MessageIcon::Error, {}, 1 });
-    }
-    if (changed != 1)
-        return failed(manyRows(changed));
-    if (sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        const QString text = errorText();
-        return failed(text);
-    }
+    if (out.status != StoreStatus::Done)
+        return refuse(prompter, StoreStatus::Failed, writeFailure(caption, out.errorText, m_def.store));
+    retryReleases();
     return {};
+}
+
+void RecordStore::release(const Row &row)
+{
+    if (!m_db || isReadOnly())
+        return;
+    const WriteOutcome out = deleteRow(row);
+    if (out.status == StoreStatus::Failed)
+        m_releases.push_back(row);
+    else
+        retryReleases();
+}
+
+void RecordStore::retryReleases()
+{
+    std::vector<Row> waiting;
+    waiting.swap(m_releases);
+    for (const Row &row : waiting)
+        if (deleteRow(row).status == StoreStatus::Failed)
+            m_releases.push_back(row);
 }
 
 QStringList RecordStore::preparedStatements() const

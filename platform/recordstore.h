@@ -140,6 +140,10 @@ public:
     StoreResult update(Row &row, Prompter &prompter, WriteKind kind = WriteKind::Change);
     // Deletes the stored row with the row's primary key.
     StoreResult remove(const Row &row, Prompter &prompter);
+    // Gives back a row reserved for a new record that was abandoned. Nothing to tell the user:
+    // when the store cannot take the delete now (a full disk), it is done after the next write
+    // that succeeds, or when the handle closes.
+    void release(const Row &row);
 
     // A consistent copy of the store through SQLite's online backup, written to `path`.
     Result backupTo(const QString &path) const;
@@ -168,6 +172,9 @@ private:
     std::optional<StoreResult> refuseUnfit(
         const Row &row, Prompter &prompter, const QString &caption, bool rules) const;
     StoreResult writeRow(Row &row, bool insert, Prompter &prompter, WriteKind kind);
+    WriteOutcome deleteOnce(const Row &row);
+    WriteOutcome deleteRow(const Row &row);
+    void retryReleases();
 
     TableDef m_def;
     QString m_folder;
@@ -176,4 +183,5 @@ private:
     int m_openCount = 0;
     std::unique_ptr<Statements> m_statements;
     std::function<void(int)> m_reserveHook;
+    std::vector<Row> m_releases; // abandoned reservations still to delete
 };

@@ -63,7 +63,7 @@ struct BrewRecord {
     QString NOTES; // 1,000 bytes
     QString NOTESBIG; // 18,000 bytes
 
-    StoredRow stored; // the row as stored, when a value did not fit its member
+    StoredRow stored {}; // the row as stored, when a value did not fit its member
 
     friend bool operator==(const BrewRecord &, const BrewRecord &) = default;
 };

@@ -139,6 +139,11 @@ Expected<std::optional<BrewRecord>> BrewsTable::fetch(std::int32_t recordNumber)
     return fetch(Key::KeyRecord, { std::int64_t(recordNumber) });
 }
 
+Expected<std::optional<BrewRecord>> BrewsTable::fetch(const BrewRecord &brew)
+{
+    return fetch(Key::KeyRecord, { toRow(brew).values[0] });
+}
+
 StoreResult BrewsTable::remove(std::int32_t recordNumber, Prompter &prompter)
 {
     BrewRecord brew;

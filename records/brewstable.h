@@ -30,6 +30,9 @@ public:
     using RecordTable::remove;
     // One brew with both memos by its record number; nothing when there is none.
     Expected<std::optional<BrewRecord>> fetch(std::int32_t recordNumber);
+    // The brew again as the store holds it now, found by the record number it is stored
+    // under (also one that another tool wrote beyond the field's range).
+    Expected<std::optional<BrewRecord>> fetch(const BrewRecord &brew);
     // Begins a new brew: the seed (blank for a new brew, a copy of another brew for a copy)
     // gets the next record and batch numbers and is written at once to reserve them.
     StoreResult reserveNew(BrewRecord &seed, Prompter &prompter) { return reserve(seed, prompter); }

@@ -12,7 +12,7 @@ struct KitRecord // prefix BRW
 {
     double RECORDNUMBER = 0; // whole numbers only
     QString NAMEOFBREW; // STRING(45)
-    StoredRow stored; // the row as stored, when a value did not fit its member
+    StoredRow stored {}; // the row as stored, when a value did not fit its member
 
     friend bool operator==(const KitRecord &, const KitRecord &) = default;
 };
@@ -25,7 +25,7 @@ struct ShoppingRecord // prefix SHO
     Decimal QTY; // DECIMAL(5,2)
     Decimal PRICE; // DECIMAL(7,2)
     Decimal AMOUNT; // DECIMAL(7,2)
-    StoredRow stored; // the row as stored, when a value did not fit its member
+    StoredRow stored {}; // the row as stored, when a value did not fit its member
 
     friend bool operator==(const ShoppingRecord &, const ShoppingRecord &) = default;
 };
@@ -35,7 +35,7 @@ struct WebLinkRecord // prefix WEB
     std::int32_t RECORDNUMBER = 0;
     QString WEBADDRESS; // STRING(80)
     QString NAMECOMMENT; // STRING(45)
-    StoredRow stored; // the row as stored, when a value did not fit its member
+    StoredRow stored {}; // the row as stored, when a value did not fit its member
 
     friend bool operator==(const WebLinkRecord &, const WebLinkRecord &) = default;
 };

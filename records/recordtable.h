@@ -274,6 +274,13 @@ public:
             remember(row);
         return r;
     }
+    // Gives back a record reserved for an insert that was abandoned (see RecordStore::release).
+    void release(const R &record)
+    {
+        const Row row = toRow(record);
+        m_store.release(row);
+        m_revisions.erase(primaryValue(row));
+    }
     StoreResult remove(const R &record, Prompter &prompter)
     {
         const Row row = toRow(record);

@@ -318,9 +318,21 @@ void BrowseBrewsLogic::runForm(FormRequest request, BrewRecord buffer)
     rereadAt(request == FormRequest::Delete ? before : buffer);
 }
 
+bool BrowseBrewsLogic::refusedReadOnly(const QString &caption)
+{
+    // A log that can only be read says so when a change is asked for, before any typing.
+    if (!m_table.store().isReadOnly())
+        return false;
+    m_prompter.tell({ caption,
+        QStringLiteral("An error (%1) was experienced when making changes to the %2 file.")
+            .arg(m_table.store().readOnlyReason(), m_table.definition().store),
+        MessageIcon::Error, {}, 1 });
+    return true;
+}
+
 void BrowseBrewsLogic::add()
 {
-    if (canAdd())
+    if (canAdd() && !refusedReadOnly(QStringLiteral("Record was not added")))
         runForm(FormRequest::Insert, BrewRecord {});
 }
 
@@ -328,7 +340,7 @@ void BrowseBrewsLogic::runFormOnSelected(FormRequest request)
 {
     // The highlighted brew as the store holds it now (both memos, and the revision the form's
     // update must find); when another window deleted it meanwhile, the list is read again.
-    Expected<std::optional<BrewRecord>> fresh = m_table.fetch(selected()->RECORDNUMBER);
+    Expected<std::optional<BrewRecord>> fresh = m_table.fetch(*selected());
     if (report(fresh.result()) && fresh->has_value())
         runForm(request, **fresh);
     else
@@ -337,7 +349,7 @@ void BrowseBrewsLogic::runFormOnSelected(FormRequest request)
 
 void BrowseBrewsLogic::edit()
 {
-    if (!canChange())
+    if (!canChange() || refusedReadOnly(QStringLiteral("Record was not updated")))
         return;
     glo().AGESTRING = m_details.agedFor;
     runFormOnSelected(FormRequest::Change);
@@ -345,7 +357,7 @@ void BrowseBrewsLogic::edit()
 
 void BrowseBrewsLogic::remove()
 {
-    if (canChange())
+    if (canChange() && !refusedReadOnly(QStringLiteral("Record was not deleted")))
         runFormOnSelected(FormRequest::Delete);
 }
 
@@ -366,7 +378,7 @@ Message BrowseBrewsLogic::copyQuestion()
 
 void BrowseBrewsLogic::copy()
 {
-    if (!canCopy())
+    if (!canCopy() || refusedReadOnly(QStringLiteral("Record was not added")))
         return;
     if (m_prompter.ask(copyQuestion()) != 1)
         return;

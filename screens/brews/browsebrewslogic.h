@@ -111,6 +111,8 @@ public:
     const BrewDetails &details() const { return m_details; }
     const QString &alcPrompt() const { return m_alcPrompt; }
 
+    // On a log that can only be read, tells why under `caption` and returns true.
+    bool refusedReadOnly(const QString &caption);
     bool canAdd() const { return bool(m_calls.updateBrews); }
     bool canChange() const { return canAdd() && selected(); } // edit, delete, view
     bool canCopy() const { return canChange(); }

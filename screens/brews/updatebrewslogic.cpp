@@ -752,7 +752,7 @@ void UpdateBrewsLogic::confirmDelete()
         return;
     const int answer = m_prompter.ask(question(QStringLiteral("Confirm Delete"),
         QStringLiteral("Are you sure you want to delete the highlighted record?"), kYesNo, 2));
-    if (answer == 1 && m_table.remove(m_record.RECORDNUMBER, m_prompter))
+    if (answer == 1 && m_table.remove(m_record, m_prompter))
         m_completed = true;
     finish();
 }
@@ -771,7 +771,7 @@ void UpdateBrewsLogic::abandon()
 {
     // An insert that was not completed gives its numbers back.
     if (m_reserved && !m_completed) {
-        m_table.remove(m_record.RECORDNUMBER, m_prompter);
+        m_table.release(m_record);
         m_reserved = false;
     }
 }

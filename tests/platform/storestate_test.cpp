@@ -3,6 +3,7 @@
 #include "storefixture.h"
 
 #include "platform/storecheck.h"
+#include "support/foldermount.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -106,6 +107,27 @@ TEST_F(StoreState, AnInterruptedCopyBeforeAnUpgradeIsNeverKeptAndCopiesNeverMult
     EXPECT_EQ(*store.countAll(), 3);
 }
 
+TEST_F(StoreState, AStoreOfTheFirstVersionGainsItsInStockKeysAndCountsAndKeepsACopy)
+{
+    makeStore(30);
+    // The store as the first version kept it: no keys over a subset, no counts.
+    sql(path(),
+        "DROP TRIGGER ITEMS_count_insert; DROP TRIGGER ITEMS_count_update; DROP TRIGGER ITEMS_count_delete;"
+        "DROP TABLE store_counts; DROP INDEX KeyNumber_Flagged; DROP INDEX KeyBatch_Flagged;"
+        "DROP INDEX ByName_Flagged; DROP INDEX ByScore_Flagged; DROP INDEX ByPrice_Flagged; PRAGMA user_version = 1");
+    EXPECT_EQ(check().line(), QStringLiteral("ITEMS: 30 rows, version 1, upgraded when the program next opens it"));
+    RecordStore store(itemsDef(), m_dir.path());
+    ASSERT_TRUE(store.open(m_prompter));
+    EXPECT_EQ(sqlInt(path(), "PRAGMA user_version"), RecordStore::kSchemaVersion);
+    EXPECT_EQ(sqlInt(file("ITEMS.v1.sqlite"), "SELECT COUNT(*) FROM ITEMS"), 30);
+    EXPECT_EQ(*store.count(KeyNumber), 30);
+    EXPECT_EQ(*store.count(KeyNumber, Filter::equal(FLAG, QStringLiteral("1"))), 15);
+    EXPECT_EQ(*store.count(ByScore, Filter::equal(FLAG, QStringLiteral("1"))),
+        sqlInt(path(), "SELECT COUNT(*) FROM ITEMS WHERE SCORE <> 0 AND FLAG = '1'"));
+    store.close();
+    EXPECT_EQ(check().line(), QStringLiteral("ITEMS: 30 rows, ok"));
+}
+
 TEST_F(StoreState, AStoreWhoseKeyDiffersIsRefusedUntouched)
 {
     makeStore(5);
@@ -194,6 +216,84 @@ TEST_F(StoreState, CountsKeptByTheStoreFollowEveryWriteAlsoOfOtherTools)
         }
     }
     EXPECT_EQ(check().state, StoreReport::State::Ok);
+}
+
+// Fills the disk of `folder` up to the last byte.
+void fill(const QString &folder)
+{
+    QFile filler(QDir(folder).filePath(QStringLiteral("filler")));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Append));
+    const QByteArray block(4096, 'f');
+    while (filler.write(block) == block.size() && filler.flush()) { }
+    const QByteArray byte(1, 'f');
+    while (filler.write(byte) == 1 && filler.flush()) { }
+}
+
+TEST_F(StoreState, AFullDiskIsNamedAndAnAbandonedNewRowIsStillGivenBack)
+{
+    QTemporaryDir disk;
+    FolderMount mount = FolderMount::smallDisk(disk.path(), 8192);
+    if (!mount.ok())
+        GTEST_SKIP() << "this machine does not let the test mount a small disk";
+    std::int64_t rows = 0;
+    {
+        RecordStore store(itemsDef(), disk.path());
+        ASSERT_TRUE(store.open());
+        for (int i = 1; i <= 20; ++i) {
+            Row r = item(i, i, QStringLiteral("n%1").arg(i), i);
+            ASSERT_TRUE(store.insert(r, m_prompter)) << m_prompter.shown().back().text.toStdString();
+        }
+        rows = *store.countAll();
+        Row reserved = Row::blank(itemsDef());
+        reserved.values[FLAG] = QStringLiteral("1");
+        ASSERT_TRUE(store.reserve(reserved, m_prompter));
+        fill(disk.path());
+        // The save of the new row does not fit: refused with the reason.
+        reserved.values[NOTE] = QString(50, QLatin1Char('n'));
+        reserved.values[NAME] = QStringLiteral("full");
+        for (int i = 0; i < 50 && store.update(reserved, m_prompter); ++i)
+            reserved.values[NAME] = QStringLiteral("full %1").arg(i);
+        ASSERT_FALSE(m_prompter.shown().empty());
+        EXPECT_EQ(m_prompter.shown().back().text,
+            QStringLiteral("An error (The disk is full) was experienced when making changes to the ITEMS file."));
+        // The form is abandoned: the reserved row goes, without a message.
+        m_prompter.clear();
+        store.release(reserved);
+        EXPECT_TRUE(m_prompter.shown().empty());
+    }
+    EXPECT_EQ(sqlInt(RecordStore::filePath(itemsDef(), disk.path()), "SELECT COUNT(*) FROM ITEMS"), rows);
+
+    // Started again with the disk still full: the store opens for reading and says why.
+    const StoreReport report = checkStore(itemsDef(), disk.path());
+    EXPECT_EQ(report.state, StoreReport::State::Ok) << report.line().toStdString();
+    RecordStore store(itemsDef(), disk.path());
+    ASSERT_TRUE(store.open(m_prompter)) << m_prompter.captions().join(QLatin1Char(',')).toStdString();
+    EXPECT_EQ(*store.countAll(), rows);
+    if (store.isReadOnly()) {
+        EXPECT_EQ(store.readOnlyReason(), QStringLiteral("The disk is full"));
+    }
+}
+
+TEST_F(StoreState, AReadOnlyFolderIsNamedAndItsStoresOpenForReading)
+{
+    makeStore(12);
+    FolderMount mount = FolderMount::readOnly(m_dir.path());
+    if (!mount.ok())
+        GTEST_SKIP() << "this machine does not let the test mount a read-only folder";
+    EXPECT_EQ(
+        check().line(), QStringLiteral("ITEMS: 12 rows, ok; The data folder is read-only, so it can only be read"));
+    RecordStore store(itemsDef(), m_dir.path());
+    ASSERT_TRUE(store.open(m_prompter));
+    EXPECT_TRUE(store.isReadOnly());
+    EXPECT_EQ(store.readOnlyReason(), QStringLiteral("The data folder is read-only"));
+    EXPECT_EQ(*store.count(ByName), 12);
+    Row one = **store.fetch(KeyNumber, { std::int64_t(1) });
+    one.values[NAME] = QStringLiteral("changed");
+    const StoreResult r = store.update(one, m_prompter);
+    EXPECT_EQ(r.status, StoreStatus::Failed);
+    EXPECT_EQ(r.message.text,
+        QStringLiteral(
+            "An error (The data folder is read-only) was experienced when making changes to the ITEMS file."));
 }
 
 } // namespace

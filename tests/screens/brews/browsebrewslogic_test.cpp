@@ -3,6 +3,7 @@
 #include "screens/brews/browsefixture.h"
 
 #include "screens/brews/browsebrewslogic.h"
+#include "support/foldermount.h"
 
 using namespace browsetest;
 
@@ -511,4 +512,34 @@ TEST_F(BrowseLogicTest, NavigationMovesTheHighlightAndPagesTheList)
     logic.scroll(3);
     EXPECT_EQ(logic.selectedRow(), 2);
     EXPECT_EQ(logic.selected()->BATCHNUMBER, 7);
+}
+
+TEST_F(BrowseLogicTest, OnALogThatCanOnlyBeReadEveryChangeIsRefusedBeforeTheForm)
+{
+    insertDozen();
+    m_table.close();
+    FolderMount mount = FolderMount::readOnly(m_dir.path());
+    if (!mount.ok())
+        GTEST_SKIP() << "this machine does not let the test mount a read-only folder";
+    ASSERT_TRUE(m_table.open());
+    BrowseBrewsLogic &logic = browse();
+    EXPECT_EQ(logic.count(), 6); // in stock only
+    const QString why = QStringLiteral(
+        "An error (The data folder is read-only) was experienced when making changes to the BREWSV3 file.");
+    logic.add();
+    logic.edit();
+    logic.remove();
+    logic.copy();
+    EXPECT_TRUE(m_forms.empty());
+    ASSERT_EQ(m_prompter.shown().size(), 4u);
+    EXPECT_EQ(m_prompter.captions(),
+        (QStringList { QStringLiteral("Record was not added"), QStringLiteral("Record was not updated"),
+            QStringLiteral("Record was not deleted"), QStringLiteral("Record was not added") }));
+    for (const Message &m : m_prompter.shown())
+        EXPECT_EQ(m.text, why);
+    // Viewing stays open to the brewer.
+    logic.view();
+    ASSERT_EQ(m_forms.size(), 1u);
+    EXPECT_EQ(m_forms[0].request, FormRequest::View);
+    m_table.close();
 }
