@@ -69,14 +69,20 @@ bool ReportPage::hasText(const QString &text) const
 }
 
 PageDocument::PageDocument(ReportDescription description, std::shared_ptr<ReportSource> source,
-    std::vector<Cursor> pageStarts, std::int64_t records)
+    std::vector<Cursor> starts, std::int64_t records)
     : m_description(std::move(description))
     , m_source(std::move(source))
-    , m_pageStarts(std::move(pageStarts))
+    , m_starts(std::move(starts))
     , m_records(records)
 {
-    if (m_pageStarts.empty())
-        m_pageStarts.push_back(Cursor {});
+    if (m_starts.empty())
+        m_starts.push_back(Cursor {});
+}
+
+int PageDocument::pageCount() const
+{
+    const std::int64_t perPage = m_description.bandsPerPage();
+    return int(std::max<std::int64_t>(1, (m_records + perPage - 1) / perPage));
 }
 
 Expected<ReportPage> PageDocument::page(int index) const
@@ -85,11 +91,29 @@ Expected<ReportPage> PageDocument::page(int index) const
         return Expected<ReportPage>::failure(QStringLiteral("There is no page %1.").arg(index + 1));
     std::vector<QStringList> records;
     if (m_records > 0) {
-        Expected<ReportSource::Chunk> chunk
-            = m_source->read(m_pageStarts[std::size_t(index)], m_description.bandsPerPage(), true);
+        const std::size_t start = std::min(std::size_t(index / kPagesPerStart), m_starts.size() - 1);
+        Cursor from = m_starts[start];
+        int skip = (index - int(start) * kPagesPerStart) * m_description.bandsPerPage();
+        if (index == m_nextIndex) {
+            from = m_nextFrom;
+            skip = 0;
+        }
+        if (skip > 0) {
+            Expected<ReportSource::Chunk> passed = m_source->read(from, skip, false);
+            if (!passed)
+                return passed.result();
+            if (passed->cursors.empty())
+                return Expected<ReportPage>::failure(QStringLiteral("Page %1 is no longer there.").arg(index + 1));
+            from = passed->cursors.back();
+        }
+        Expected<ReportSource::Chunk> chunk = m_source->read(from, m_description.bandsPerPage(), true);
         if (!chunk)
             return chunk.result();
         records = std::move(chunk->values);
+        if (!chunk->cursors.empty()) {
+            m_nextIndex = index + 1;
+            m_nextFrom = chunk->cursors.back();
+        }
     }
     return layOut(m_description, index + 1, records);
 }

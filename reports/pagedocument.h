@@ -35,13 +35,17 @@ struct ReportPage {
 class PageDocument
 {
 public:
-    // `pageStarts[i]` is the cursor after which page i's records begin (null for the first).
-    PageDocument(ReportDescription description, std::shared_ptr<ReportSource> source, std::vector<Cursor> pageStarts,
+    // Pages between two noted starts: a page is found from the start before it by reading past
+    // the records of the pages in between, so a long report keeps few cursors.
+    static constexpr int kPagesPerStart = 16;
+
+    // `starts[k]` is the cursor after which page k * kPagesPerStart begins (null for the first).
+    PageDocument(ReportDescription description, std::shared_ptr<ReportSource> source, std::vector<Cursor> starts,
         std::int64_t records);
 
     const ReportDescription &description() const { return m_description; }
     QString title() const { return m_description.title; }
-    int pageCount() const { return int(m_pageStarts.size()); } // at least 1: an empty report is one bare page
+    int pageCount() const; // at least 1: an empty report is one bare page
     std::int64_t recordCount() const { return m_records; }
     // Page `index` (from 0), read from the source and laid out.
     Expected<ReportPage> page(int index) const;
@@ -52,6 +56,10 @@ public:
 private:
     ReportDescription m_description;
     std::shared_ptr<ReportSource> m_source;
-    std::vector<Cursor> m_pageStarts;
+    std::vector<Cursor> m_starts;
     std::int64_t m_records = 0;
+    // Where the page after the last one laid out begins: reading pages in order (printing,
+    // paging forward) never reads a record twice.
+    mutable int m_nextIndex = -1;
+    mutable Cursor m_nextFrom;
 };

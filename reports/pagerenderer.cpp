@@ -9,6 +9,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
+#include <vector>
 
 namespace pagerender
 {
@@ -21,6 +22,17 @@ void paint(QPainter &painter, const ReportPage &page)
     auto toDevice
         = [px, py](const QRectF &mm) { return QRectF(mm.x() * px, mm.y() * py, mm.width() * px, mm.height() * py); };
 
+    // Fonts are made once per page for each spec, not once per text.
+    std::vector<std::pair<FontSpec, QFont>> fonts;
+    auto fontFor = [&fonts](const FontSpec &spec) -> const QFont & {
+        for (const auto &f : fonts)
+            if (f.first == spec)
+                return f.second;
+        fonts.emplace_back(spec, reportfont::font(spec));
+        return fonts.back().second;
+    };
+    const FontSpec *current = nullptr;
+
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -29,7 +41,10 @@ void paint(QPainter &painter, const ReportPage &page)
         switch (item.kind) {
         case ReportItem::Kind::Text:
             painter.setPen(item.color);
-            painter.setFont(reportfont::font(item.font));
+            if (!current || !(*current == item.font)) {
+                painter.setFont(fontFor(item.font));
+                current = &item.font;
+            }
             // Already cut to its width at layout; not clipped, so no glyph loses an edge.
             painter.drawText(r, int(item.align | Qt::AlignTop) | Qt::TextSingleLine | Qt::TextDontClip, item.text);
             break;

@@ -25,10 +25,10 @@ Expected<bool> ReportRun::step()
     Expected<ReportSource::Chunk> chunk = m_source->read(m_last, m_chunk, false);
     if (!chunk)
         return chunk.result();
-    const std::int64_t perPage = m_description.bandsPerPage();
+    const std::int64_t perStart = std::int64_t(m_description.bandsPerPage()) * PageDocument::kPagesPerStart;
     for (Cursor &c : chunk->cursors) {
-        // A page starts after every full page of records that has more behind it.
-        if (m_read > 0 && m_read % perPage == 0)
+        // Every kPagesPerStart pages the cursor before the next page is noted.
+        if (m_read > 0 && m_read % perStart == 0)
             m_pageStarts.push_back(m_last);
         m_last = std::move(c);
         ++m_read;

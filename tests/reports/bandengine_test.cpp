@@ -83,18 +83,29 @@ TEST(BandEngine, MemoBoxesKeepTheirFormattedNotes)
     EXPECT_EQ(memo->mm, QRectF(13, 20, 87, 40));
 }
 
-TEST(BandEngine, PageStartsHoldAcrossChunksOfAnySize)
+TEST(BandEngine, PagesAreFoundInAnyOrderAcrossChunksOfAnySize)
 {
     // Exactly full pages leave no empty page behind; a chunk size that does not divide the
-    // page still starts every page at its own first record.
+    // page still starts every page at its own first record; a page far from the last one
+    // read is found again from the nearest noted start, backwards as well as forwards.
     for (int chunk : { 1, 7, 8, 100 })
-        for (int records : { 0, 1, 8, 16, 17 }) {
+        for (int records : { 0, 1, 8, 16, 17, 8 * 40 + 3 }) {
             auto doc = runList(labels(), records, chunk);
-            EXPECT_EQ(doc->pageCount(), std::max(1, (records + 7) / 8)) << chunk << " " << records;
-            for (int p = 0; p < doc->pageCount(); ++p) {
+            const int pages = std::max(1, (records + 7) / 8);
+            ASSERT_EQ(doc->pageCount(), pages) << chunk << " " << records;
+            std::vector<int> order;
+            for (int p = pages - 1; p >= 0; --p)
+                order.push_back(p);
+            for (int p = 0; p < pages; ++p)
+                order.push_back(p);
+            for (int p : { pages / 2, 0, pages - 1, 17 % pages, 16 % pages })
+                order.push_back(p);
+            for (int p : order) {
                 const ReportPage page = *doc->page(p);
+                EXPECT_EQ(page.number, p + 1);
                 if (records > 0) {
-                    EXPECT_TRUE(page.hasText(QStringLiteral("Label %1").arg(p * 8 + 1))) << chunk << " " << records;
+                    EXPECT_EQ(page.textsAt(13)[0]->text, QStringLiteral("Label %1").arg(p * 8 + 1))
+                        << chunk << " " << records << " page " << p;
                 }
             }
         }
