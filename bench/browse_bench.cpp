@@ -331,6 +331,7 @@ struct Walk {
     std::int64_t count = 0;
     int rowsShown = 0;
     int moves = 0;
+    double seconds = 0; // the walk's time, the save's own write left out (the same on both sides)
 };
 
 // The brewer's walk over a tab: open it (count and first rows), the last row, the locator,
@@ -338,6 +339,7 @@ struct Walk {
 Walk walk(BrewsTable &table, const Tab &tab, bool inStock, int pages)
 {
     Walk w;
+    const auto start = std::chrono::steady_clock::now();
     BrewListModel model(table);
     model.setVisibleRows(kRows);
     check(bool(model.setOrder(tab.key, inStock)), "open");
@@ -368,9 +370,11 @@ Walk walk(BrewsTable &table, const Tab &tab, bool inStock, int pages)
     brew.BREWBATCHNAME
         = brew.BREWBATCHNAME == QStringLiteral("Saved") ? QStringLiteral("Saved again") : QStringLiteral("Saved");
     ScriptedPrompter prompter;
-    check(bool(table.update(brew, prompter)), "save");
+    // The write itself waits for the disk, the same write on both sides: left out of the figure.
+    const double save = seconds([&] { check(bool(table.update(brew, prompter)), "save"); });
     check(bool(model.reread()), "refresh");
     shown();
+    w.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() - save;
     return w;
 }
 
@@ -499,15 +503,17 @@ int main(int argc, char **argv)
     // all of the 1,000,000 brews in stock.
     struct Share {
         const char *name;
-        int every; // every n-th record number is in stock
+        int every; // every n-th brew is in stock
     };
     for (const Share share :
         { Share { "0.03pct", 3000 }, Share { "3pct", 33 }, Share { "33pct", 3 }, Share { "100pct", 1 } }) {
         {
             sqlite3 *db = nullptr;
             check(sqlite3_open(qPrintable(table.store().filePath()), &db) == SQLITE_OK, "cannot open the store");
+            // Every n-th brew from the second: these brews have a date down, a score and (among
+            // the first 32,000) a batch number, so every tab lists some of them.
             exec(db,
-                QStringLiteral("UPDATE BREWSV3 SET STOCKONHAND = CASE WHEN RECORDNUMBER % %1 = 0 THEN '1' ELSE "
+                QStringLiteral("UPDATE BREWSV3 SET STOCKONHAND = CASE WHEN RECORDNUMBER % %1 = 2 % %1 THEN '1' ELSE "
                                "'0' END")
                     .arg(share.every));
             sqlite3_close(db);
@@ -525,9 +531,15 @@ int main(int argc, char **argv)
             check(stock.moves == all.moves && all.rowsShown == all.moves * kRows
                     && stock.rowsShown == stock.moves * int(std::min<std::int64_t>(inStock, kRows)),
                 "in stock: the walks differ");
+            std::vector<double> ours, base;
+            for (int i = 0; i < 31; ++i) {
+                ours.push_back(walk(table, tab, true, pages).seconds);
+                base.push_back(walk(table, tab, false, pages).seconds);
+            }
+            std::sort(ours.begin(), ours.end());
+            std::sort(base.begin(), base.end());
             report(QStringLiteral("browse_instock_%1_%2").arg(QLatin1String(share.name), QLatin1String(tab.name)),
-                medians(
-                    7, [&] { walk(table, tab, true, pages); }, [&] { walk(table, tab, false, pages); }));
+                { ours[ours.size() / 2], base[base.size() / 2] });
         }
     }
     return 0;

@@ -373,7 +373,7 @@ bool writeFigures(const QString &folder, int rows, const char *size)
     const std::int64_t before = *brews.countAll();
     const auto none = [] {};
     const auto drop = [&] { dropFromCache(path); };
-    const int runs = 15;
+    const int runs = 61;
     for (const bool cold : { false, true }) {
         const char *cache = cold ? "cold" : "cached";
         const std::function<void()> prepare = cold ? std::function<void()>(drop) : std::function<void()>(none);

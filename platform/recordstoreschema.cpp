@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <QUrl>
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cmath>
@@ -885,9 +886,10 @@ FieldValue columnValue(const FieldDef &field, sqlite3_stmt *s, int col)
         static const double scales[] = { 1, 10, 100, 1000, 10000, 100000, 1000000 };
         const double x = sqlite3_column_double(s, col);
         if (field.places >= 0 && field.places <= 6 && std::fabs(x) < 1e15) {
-            const Decimal d = Decimal::fromScaled(std::llround(x * scales[field.places]), field.places);
-            if (stored == SQLITE_INTEGER || std::fabs(d.toDouble() - x) <= std::fabs(x) * 1e-15)
-                return d;
+            const double scaled = x * scales[field.places];
+            const double whole = std::nearbyint(scaled);
+            if (stored == SQLITE_INTEGER || std::fabs(scaled - whole) <= 1e-6 * std::max(1.0, std::fabs(whole)))
+                return Decimal::fromScaled(std::llround(whole), field.places);
         }
         return x; // more places or digits than the field has
     }
