@@ -8,6 +8,7 @@
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QKeySequence>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 
@@ -60,7 +61,8 @@ HelpWindow::HelpWindow(QHelpEngine *engine, QWidget *parent)
 void HelpWindow::fitContents()
 {
     m_contents->resizeColumnToContents(0);
-    const int titles = m_contents->columnWidth(0) + m_contents->frameWidth() * 2 + 8;
+    const int titles = m_contents->columnWidth(0) + m_contents->frameWidth() * 2
+        + m_contents->verticalScrollBar()->sizeHint().width() + 8;
     const int wanted = std::clamp(titles, 160, std::max(160, width() / 2));
     m_splitter->setSizes({ wanted, std::max(width() - wanted, 100) });
 }

@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <QStyle>
 #include <QVariant>
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -45,19 +46,39 @@ void WindowArranger::tile(QMdiArea *area)
     if (windows.isEmpty())
         return;
     const int n = int(windows.size());
-    const int columns = int(std::ceil(std::sqrt(double(n))));
-    const int rows = (n + columns - 1) / columns;
     const QRect room = area->viewport()->rect();
-    const int height = room.height() / rows;
-    for (int i = 0; i < n; ++i) {
-        const int row = i / columns;
-        const int column = i % columns;
-        // The last row shares the whole width among its windows.
-        const int inRow = row == rows - 1 ? n - row * columns : columns;
-        const int cellWidth = room.width() / inRow;
-        place(
-            windows[i], QPoint(room.left() + column * cellWidth, room.top() + row * height), QSize(cellWidth, height));
+    // The cells of `columns` columns: the last row shares the whole width among its windows.
+    const auto cells = [&](int columns) {
+        const int rows = (n + columns - 1) / columns;
+        QList<QRect> out;
+        for (int i = 0; i < n; ++i) {
+            const int row = i / columns;
+            const int inRow = row == rows - 1 ? n - row * columns : columns;
+            const int width = room.width() / inRow;
+            const int height = room.height() / rows;
+            out << QRect(room.left() + (i % columns) * width, room.top() + row * height, width, height);
+        }
+        return out;
+    };
+    const auto fits = [&](const QList<QRect> &grid) {
+        for (int i = 0; i < n; ++i) {
+            const QSize least = isFixedSize(windows[i]) ? windows[i]->size() : windows[i]->minimumSizeHint();
+            if (least.width() > grid[i].width() || least.height() > grid[i].height())
+                return false;
+        }
+        return true;
+    };
+    // As square a grid as the windows fit in. When they fit in none (windows larger than the
+    // frame allows side by side), they are stacked as by Cascade, every title bar in sight.
+    for (int columns = int(std::ceil(std::sqrt(double(n)))); columns >= 1; --columns) {
+        const QList<QRect> grid = cells(columns);
+        if (!fits(grid))
+            continue;
+        for (int i = 0; i < n; ++i)
+            place(windows[i], grid[i].topLeft(), grid[i].size());
+        return;
     }
+    cascade(area);
 }
 
 void WindowArranger::cascade(QMdiArea *area)

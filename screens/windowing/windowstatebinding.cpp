@@ -8,8 +8,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
-#include <optional>
-#include <tuple>
 
 namespace
 {
@@ -46,27 +44,9 @@ public:
                 m_sizing == WindowStateBinding::Resizable);
     }
 
-    // Where the window's frame was put before it was first shown.
-    void expect(const QPoint &framePos) { m_expected = framePos; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == m_window && event->type() == QEvent::Show && m_expected && m_window->isWindow()) {
-            // Before a window is first shown, some window systems take its position for the place
-            // of its contents and put their frame around it, so each opening would creep by the
-            // frame's size. Once it is shown the frame is known: the window goes where it was.
-            const QPoint expected = *m_expected;
-            m_expected.reset();
-            QPointer<QWidget> window(m_window);
-            const auto settle = [window, expected] {
-                if (window && window->isVisible() && !window->isMaximized() && !window->isMinimized()
-                    && window->pos() != expected)
-                    window->move(expected);
-            };
-            QTimer::singleShot(0, this, settle);
-            QTimer::singleShot(100, this, settle);
-        }
         if (watched == m_window) {
             // A close stores; so does a hide the program made itself (a dialog's
             // accept/reject hides without a close event). A hide by the window
@@ -81,7 +61,6 @@ private:
     QPointer<QWidget> m_window;
     QString m_procedure;
     WindowStateBinding::Sizing m_sizing;
-    std::optional<QPoint> m_expected;
 };
 
 // The window frame the window system draws around a top-level window: as it is once the window
@@ -106,16 +85,19 @@ QSize sizeOf(const QWidget *window)
         : window->sizeHint().expandedTo(window->minimumSize());
 }
 
-// A window whose frame stands at `framePos` with contents of `size`, moved and shrunk into
-// `room`: the frame's new place and the contents' new size.
-std::pair<QPoint, QSize> fitted(const QPoint &framePos, QSize size, const QRect &room, const QMargins &frame)
+// The window's own area (without the frame the window system draws around it) moved and shrunk
+// so that it and its frame lie in `room`.
+QRect fitted(QRect rect, const QRect &room, const QMargins &frame)
 {
-    size = size.boundedTo(room.marginsRemoved(frame).size());
-    QRect outer(framePos, size.grownBy(frame));
-    outer.moveLeft(std::clamp(outer.left(), room.left(), std::max(room.left(), room.right() - outer.width() + 1)));
-    outer.moveTop(std::clamp(outer.top(), room.top(), std::max(room.top(), room.bottom() - outer.height() + 1)));
-    return { outer.topLeft(), size };
+    const QRect inner = room.marginsRemoved(frame);
+    rect.setSize(rect.size().boundedTo(inner.size()));
+    rect.moveLeft(std::clamp(rect.left(), inner.left(), std::max(inner.left(), inner.right() - rect.width() + 1)));
+    rect.moveTop(std::clamp(rect.top(), inner.top(), std::max(inner.top(), inner.bottom() - rect.height() + 1)));
+    return rect;
 }
+
+// Where the window's own area stands: inside its frame for a top-level window.
+QPoint placeOf(const QWidget *window) { return window->isWindow() ? window->geometry().topLeft() : window->pos(); }
 
 } // namespace
 
@@ -157,7 +139,10 @@ WindowPlacement WindowStateBinding::placementOf(const QWidget *window, Sizing si
     p.maximized = window->isMaximized();
     p.minimized = window->isMinimized();
     if (!p.maximized && !p.minimized) {
-        p.pos = window->pos(); // of its frame, for a top-level window
+        // A top-level window keeps the place of its own area, not of the frame around it: window
+        // systems differ in how they take a frame's place before a window is shown, and a window
+        // put back by its frame's place crept by the frame's size at each opening.
+        p.pos = placeOf(window);
         if (sizing == Resizable)
             p.size = window->size();
     }
@@ -178,22 +163,19 @@ void WindowStateBinding::apply(QWidget *window, const WindowPlacement &placement
 {
     if (!placement.known)
         return;
-    QSize size = sizeOf(window);
+    QRect rect(placement.pos.value_or(placeOf(window)), sizeOf(window));
     if (placement.size && sizing == Resizable && placement.size->isValid())
-        size = placement.size->expandedTo(window->minimumSize()).boundedTo(window->maximumSize());
-    QPoint pos = placement.pos.value_or(window->pos());
+        rect.setSize(placement.size->expandedTo(window->minimumSize()).boundedTo(window->maximumSize()));
     // A place on a monitor no longer attached, or a size beyond the screen, is brought back. A
     // child is kept inside its frame once the frame is on screen.
     const bool roomKnown = window->isWindow() || !window->parentWidget() || window->parentWidget()->isVisible();
     if (roomKnown)
-        std::tie(pos, size) = fitted(pos, size, roomFor(window, QRect(pos, size).center()), frameOf(window));
-    if (size != sizeOf(window) || (placement.size && sizing == Resizable))
-        window->resize(size);
-    if (placement.pos) {
-        window->move(pos);
-        if (auto *binder = window->findChild<Binder *>(QStringLiteral("WindowStateBinder"), Qt::FindDirectChildrenOnly))
-            binder->expect(pos);
-    }
+        rect = fitted(rect, roomFor(window, rect.center()), frameOf(window));
+    if (placement.pos)
+        window->setGeometry(rect); // for a top-level window, the place of its own area
+
+    else if (rect.size() != sizeOf(window) || (placement.size && sizing == Resizable))
+        window->resize(rect.size());
     if (placement.maximized)
         window->setWindowState(window->windowState() | Qt::WindowMaximized);
     else if (placement.minimized)
@@ -204,11 +186,8 @@ void WindowStateBinding::keepOnScreen(QWidget *window)
 {
     if (!window->isWindow() && window->parentWidget() && !window->parentWidget()->isVisible())
         return;
-    const QSize size = sizeOf(window);
-    const auto [pos, fits]
-        = fitted(window->pos(), size, roomFor(window, QRect(window->pos(), size).center()), frameOf(window));
-    if (fits != size)
-        window->resize(fits);
-    if (pos != window->pos())
-        window->move(pos);
+    const QRect rect(placeOf(window), sizeOf(window));
+    const QRect shown = fitted(rect, roomFor(window, rect.center()), frameOf(window));
+    if (shown != rect)
+        window->setGeometry(shown);
 }
