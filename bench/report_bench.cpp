@@ -59,15 +59,19 @@ void generate(const QString &folder, int rows)
     sqlite3 *db = nullptr;
     check(sqlite3_open(qPrintable(BrewsTable(folder).store().filePath()), &db) == SQLITE_OK, "cannot open the store");
     exec(db, QStringLiteral("PRAGMA synchronous=OFF"));
-    QStringList keys;
+    // Every index of the table is dropped for the load and built again afterwards.
+    QStringList names, keys;
     sqlite3_stmt *s = nullptr;
-    sqlite3_prepare_v2(db, "SELECT sql FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL", -1, &s, nullptr);
-    while (sqlite3_step(s) == SQLITE_ROW)
-        keys << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 0)));
+    sqlite3_prepare_v2(
+        db, "SELECT name, sql FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL", -1, &s, nullptr);
+    while (sqlite3_step(s) == SQLITE_ROW) {
+        names << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 0)));
+        keys << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 1)));
+    }
     sqlite3_finalize(s);
     exec(db, QStringLiteral("BEGIN"));
-    for (const KeyDef &k : BrewsTable::definition().keys)
-        exec(db, QStringLiteral("DROP INDEX \"%1\"").arg(k.name));
+    for (const QString &name : names)
+        exec(db, QStringLiteral("DROP INDEX \"%1\"").arg(name));
     exec(db,
         QStringLiteral(
             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
