@@ -8,6 +8,7 @@
 #include "screens/brews/browsebrewslist.h"
 #include "screens/calculators/calculators.h"
 #include "screens/exchange/makecsv.h"
+#include "screens/exchange/rpt_csv_brewfile.h"
 #include "screens/help/helpsystem.h"
 #include "screens/help/helpwindow.h"
 #include "screens/widgets/notesedit.h"
@@ -182,6 +183,7 @@ BrowseBrewsCalls BrowseBrews::realCalls()
     };
     calls.calculateCost = [this] { openCalculateCost(this); };
     calls.makeCsv = [this] { callMakeCsv(this); };
+    calls.csvReport = [this] { showCsvBrewFileReport(this); };
     return calls;
 }
 
