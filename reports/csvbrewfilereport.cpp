@@ -41,7 +41,7 @@ ReportItem label(double y, const QString &text)
 
 } // namespace
 
-ReportDescription description()
+ReportDescription description(const QString &brewKit)
 {
     ReportDescription d;
     d.title = QStringLiteral("Rpt_CSV_BrewFile");
@@ -50,7 +50,7 @@ ReportDescription description()
     d.footerTopMm = 262;
 
     FontSpec heading = arial(12, true);
-    ReportItem kit = item::field(12.7, 14.0, 120, BrewKit, heading);
+    ReportItem kit = item::text(12.7, 14.0, 120, pic("s45", brewKit), heading);
     kit.color = QColor(0, 0, 139);
     d.header.heightMm = 30;
     d.header.items = { kit, item::rule(13.0, 23.5, 188.6) };
@@ -182,7 +182,7 @@ QStringList values(const BrewRecord &brew)
     return v;
 }
 
-Expected<std::shared_ptr<ReportSource>> source(const QString &dataFolder, std::int32_t recordNumber)
+Expected<Prepared> prepare(const QString &dataFolder, std::int32_t recordNumber)
 {
     BrewsTable brews(dataFolder);
     if (Result r = brews.open(); !r)
@@ -193,7 +193,8 @@ Expected<std::shared_ptr<ReportSource>> source(const QString &dataFolder, std::i
     std::vector<QStringList> records;
     if (brew->has_value())
         records.push_back(values(**brew));
-    return std::shared_ptr<ReportSource>(std::make_shared<ListSource>(std::move(records)));
+    return Prepared { description(brew->has_value() ? (*brew)->BREWKIT : QString()),
+        std::make_shared<ListSource>(std::move(records)) };
 }
 
 } // namespace csvbrewfile

@@ -51,10 +51,15 @@ enum Value {
     ValueCount
 };
 
-ReportDescription description();
+// The layout; the page header names `brewKit` (the header shows no record's values).
+ReportDescription description(const QString &brewKit = {});
 QStringList values(const BrewRecord &brew);
-// The one brew with `recordNumber` read from the Brews table of the data folder (no record
-// when there is none); the failure when the table cannot be read.
-Expected<std::shared_ptr<ReportSource>> source(const QString &dataFolder, std::int32_t recordNumber);
+struct Prepared {
+    ReportDescription description;
+    std::shared_ptr<ReportSource> source;
+};
+// The report of the brew with `recordNumber` in the Brews table of the data folder (a bare
+// page when there is none); the failure when the table cannot be read.
+Expected<Prepared> prepare(const QString &dataFolder, std::int32_t recordNumber);
 
 } // namespace csvbrewfile

@@ -14,14 +14,13 @@
 void showCsvBrewFileReport(QWidget *parent)
 {
     MessageBoxPrompter prompter(parent);
-    Expected<std::shared_ptr<ReportSource>> source
-        = csvbrewfile::source(settings::dataFolder(), glo().csvRecordSelector);
-    if (!source) {
-        prompter.tell({ QStringLiteral("File Error"), source.message(), MessageIcon::Error, {}, 1 });
+    Expected<csvbrewfile::Prepared> report = csvbrewfile::prepare(settings::dataFolder(), glo().csvRecordSelector);
+    if (!report) {
+        prompter.tell({ QStringLiteral("File Error"), report.message(), MessageIcon::Error, {}, 1 });
         return;
     }
     // One brew: the run is a single step.
-    ReportRun run(csvbrewfile::description(), *source);
+    ReportRun run(report->description, report->source);
     Expected<bool> done(false);
     while (done && !*done)
         done = run.step();

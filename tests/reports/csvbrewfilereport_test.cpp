@@ -32,11 +32,16 @@ TEST(CsvBrewFileReport, LabelsEachValueOfTheBrew)
     EXPECT_EQ(values[csvbrewfile::Cost], QStringLiteral("12.50"));
     EXPECT_EQ(values[csvbrewfile::DateBottled], QString());
 
-    const ReportPage page = PageDocument::layOut(csvbrewfile::description(), 1, { values });
+    const ReportPage page = PageDocument::layOut(csvbrewfile::description(b.BREWKIT), 1, { values });
     for (const char *text : { "Record number:", "Stock on hand:", "Fermenation temp:", "Alcohol %", "Cost:", "Tasting",
              "Bottle Conditioning", "Best Bitter", "Yes", "12.50", "Maltwright 3 - Version 1.43",
              "Best maturity period for this brew:", "days" })
         EXPECT_TRUE(page.hasText(QString::fromLatin1(text))) << text;
+    // The page header names the kit.
+    const PageItem *kit = page.textAt(12.7, 14.0);
+    ASSERT_NE(kit, nullptr);
+    EXPECT_EQ(kit->text, QStringLiteral("Best Bitter"));
+    EXPECT_TRUE(kit->font.bold);
 }
 
 } // namespace
