@@ -87,7 +87,7 @@ CommandLine CommandLine::parse(int argc, const char *const *argv)
             haveCommand = true;
         } else if (line.command == Command::ExportCsv && is(arg, "--out")) {
             if (!valueOf(i, arg, QStringLiteral("--out"), line.outFile)) {
-                line.error = QStringLiteral("--out needs a file name");
+                line.error = QStringLiteral("--out needs a value");
                 return line;
             }
             line.outFile = QDir::current().absoluteFilePath(line.outFile);

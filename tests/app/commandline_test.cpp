@@ -98,7 +98,7 @@ TEST(CommandLine, WhatItDoesNotKnowIsRefusedWithTheUsage)
         { { "report", "Rpt_ByBatchNoSelRange", "--from", "x", "--pdf", "a.pdf" }, "--from needs a batch number" },
         { { "report", "Rpt_ByBatchNoSelRange", "--from", "3", "--pdf", "a.pdf" }, "--from and --to go together" },
         { { "export-csv", "--record", "0" }, "--record needs a record number above 0" },
-        { { "export-csv", "--out" }, "--out needs a file name" },
+        { { "export-csv", "--out" }, "--out needs a value" },
         { { "backup" }, "backup needs a destination folder" },
         { { "backup", "a", "b" }, "unexpected argument b" },
     };
