@@ -7,6 +7,7 @@
 #include "records/windowstate.h"
 #include "screens/calculators/win_calculatecost.h"
 #include "screens/exchange/makecsv.h"
+#include "screens/exchange/rpt_csv_brewfile.h"
 #include "screens/help/helpsystem.h"
 #include "screens/help/helpwindow.h"
 #include "screens/widgets/artwork.h"
@@ -95,6 +96,7 @@ BrowseBrewsCalls BrowseBrews::realCalls()
     };
     calls.calculateCost = [this] { WindowCatalogue::instance().open(Win_CalculateCost::kProcedure, this); };
     calls.makeCsv = [this] { callMakeCsv(this); };
+    calls.csvReport = [this] { showCsvBrewFileReport(this); };
     return calls;
 }
 

@@ -5,6 +5,7 @@
 #include "records/brewstable.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -96,6 +97,10 @@ TEST(CommandLine, WhatItDoesNotKnowIsRefusedWithTheUsage)
         { { "report", "Rpt_BrewsByBatchNo" }, "report needs --pdf FILE" },
         { { "report", "Rpt_ByBatchNoSelRange", "--from", "x", "--pdf", "a.pdf" }, "--from needs a batch number" },
         { { "report", "Rpt_ByBatchNoSelRange", "--from", "3", "--pdf", "a.pdf" }, "--from and --to go together" },
+        { { "export-csv", "--record", "0" }, "--record needs a record number above 0" },
+        { { "export-csv", "--out" }, "--out needs a value" },
+        { { "backup" }, "backup needs a destination folder" },
+        { { "backup", "a", "b" }, "unexpected argument b" },
     };
     for (const Case &c : cases) {
         const Outcome o = runProgram(c.args);
@@ -104,6 +109,31 @@ TEST(CommandLine, WhatItDoesNotKnowIsRefusedWithTheUsage)
             << o.err.toStdString();
         EXPECT_TRUE(o.err.contains(QLatin1String("usage: maltwright"))) << c.message;
     }
+}
+
+// The export and the backup without a window; every copy passes the store check.
+TEST(CommandLine, ExportAndBackupWithoutAWindow)
+{
+    QTemporaryDir dir;
+    makeLog(dir.path(), 5);
+    Outcome o = runProgram({ "export-csv", "--data-dir", dir.path() });
+    ASSERT_EQ(o.code, 0) << o.err.toStdString();
+    QFile csv(QDir(dir.path()).filePath(QStringLiteral("Brewsexp.csv")));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csv.readAll().count("\r\n"), 5);
+    o = runProgram({ "export-csv", "--record", "99", "--data-dir", dir.path() });
+    EXPECT_EQ(o.code, 1);
+    EXPECT_TRUE(o.err.contains(QStringLiteral("No brew has the record number 99"))) << o.err.toStdString();
+
+    QTemporaryDir copies;
+    o = runProgram({ "backup", copies.path(), "--data-dir", dir.path() });
+    ASSERT_EQ(o.code, 0) << o.err.toStdString();
+    o = runProgram({ "check", "--data-dir", copies.path() });
+    EXPECT_EQ(o.code, 0) << o.out.toStdString();
+    EXPECT_TRUE(o.out.startsWith(QStringLiteral("BREWSV3: 5 rows, ok\n"))) << o.out.toStdString();
+    o = runProgram({ "backup", QDir(copies.path()).filePath(QStringLiteral("missing")), "--data-dir", dir.path() });
+    EXPECT_EQ(o.code, 1);
+    EXPECT_TRUE(o.err.startsWith(QStringLiteral("Path not found: "))) << o.err.toStdString();
 }
 
 TEST(CommandLine, ReportPrintsToPdf)
