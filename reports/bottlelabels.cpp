@@ -78,7 +78,7 @@ void addFoot(Band &band, const std::array<double, 4> &dateX, double ogX, double 
         band.items.push_back(item::text(captionX[i], 44, 20, QString::fromLatin1(captions[i]), f));
         band.items.push_back(centred(item::field(dateX[std::size_t(i)], 48, 17, DateDown + i, f)));
     }
-    band.items.push_back(item::text(5, 55, 10, QStringLiteral("Gravity:"), f));
+    band.items.push_back(item::text(5, 55, 12, QStringLiteral("Gravity:"), f));
     band.items.push_back(item::field(ogX, 55, 10, OriginalGravity, f));
     band.items.push_back(item::field(fgX, 55, 10, FinalGravity, f));
     band.items.push_back(item::field(alcX, 55, 14, AlcCaption, f));

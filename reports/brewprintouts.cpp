@@ -73,7 +73,7 @@ Expected<PreparedReport> prepare(const QString &procedure, const ReportRequest &
         return unitcost::report(glo().cost, unitcost::particularsFromGlobals());
 
     if (request.record <= 0)
-        return failure(QStringLiteral("%1 prints one brew: give its record number.").arg(procedure));
+        return failure(QStringLiteral("%1 prints one brew: give its record number (--record N).").arg(procedure));
     BrewsTable table(request.dataFolder);
     if (Result opened = table.open(); !opened)
         return opened;

@@ -504,7 +504,10 @@ QStringList notesPieces(const QString &notes, const FontSpec &font, double width
         }
         QTextCursor cursor(&doc);
         cursor.setPosition(0);
-        cursor.setPosition(at, QTextCursor::KeepAnchor);
+        // Cut at the start of a paragraph or list item, the piece ends with the one before, so
+        // no empty item is left at its foot.
+        const bool atBlockStart = doc.findBlock(at).position() == at;
+        cursor.setPosition(atBlockStart ? at - 1 : at, QTextCursor::KeepAnchor);
         pieces << cursor.selection().toHtml();
         cursor.setPosition(at);
         cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
