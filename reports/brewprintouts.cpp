@@ -91,16 +91,15 @@ Expected<PreparedReport> prepare(const QString &procedure, const ReportRequest &
     if (procedure == kNotes)
         return singlebrew::detailedNotes(brew, options);
     if (procedure == kTasting) {
-        // The sheet is read by batch number: a brew without one is not in that key and gets no sheet.
-        std::optional<BrewRecord> byBatch;
-        if (brew.BATCHNUMBER != 0) {
-            Expected<std::optional<BrewRecord>> other
-                = table.fetch(BrewKey::KeyBrewNumber, { std::int64_t(brew.BATCHNUMBER) });
-            if (!other)
-                return other.result();
-            byBatch = *other;
-        }
-        return singlebrew::tastingScoreSheet(byBatch, options);
+        // The sheet is read by batch number: a brew without one is not in that key and gets no
+        // sheet, which is said rather than shown as an empty page.
+        if (brew.BATCHNUMBER == 0)
+            return failure(QStringLiteral("This brew has no batch number, so there is no tasting sheet for it."));
+        Expected<std::optional<BrewRecord>> byBatch
+            = table.fetch(BrewKey::KeyBrewNumber, { std::int64_t(brew.BATCHNUMBER) });
+        if (!byBatch)
+            return byBatch.result();
+        return singlebrew::tastingScoreSheet(*byBatch, options);
     }
 
     bottlelabels::Options o = bottlelabels::optionsFromGlobals();

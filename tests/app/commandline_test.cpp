@@ -188,6 +188,18 @@ TEST(CommandLine, OneBrewPrintoutsAndLabelSheets)
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     QTemporaryDir dir;
     makeLog(dir.path(), 3);
+    {
+        // A brew without a batch number.
+        BrewsTable table(dir.path());
+        ASSERT_TRUE(table.open().ok());
+        BrewRecord b;
+        b.RECORDNUMBER = 4;
+        b.BREWKIT = QStringLiteral("Unnumbered");
+        b.STOCKONHAND = QStringLiteral("1");
+        ScriptedPrompter prompter;
+        const auto inserted = table.insert(b, prompter);
+        ASSERT_TRUE(inserted.ok()) << inserted.message.text.toStdString();
+    }
     const QString labels = dir.filePath(QStringLiteral("labels.pdf"));
     const Outcome o = runProgram({ "report", "Rpt_BottleLabStandard", "--record", "2", "--labels", "9", "--pdf", labels,
         "--data-dir", dir.path() });
@@ -218,6 +230,8 @@ TEST(CommandLine, OneBrewPrintoutsAndLabelSheets)
             "maltwright: Rpt_SingleSelectedBrewOnly prints one brew: give its record number (--record N)." },
         { { "report", "Rpt_TastingScoreSheet", "--record", "99", "--pdf", pdf, "--data-dir", dir.path() }, 2,
             "maltwright: There is no brew with record number 99." },
+        { { "report", "Rpt_TastingScoreSheet", "--record", "4", "--pdf", pdf, "--data-dir", dir.path() }, 2,
+            "maltwright: This brew has no batch number, so there is no tasting sheet for it." },
         { { "report", "Rpt_BottleLabCreate", "--record", "1", "--labels", "0", "--pdf", pdf }, 2,
             "maltwright: --labels needs a number of labels from 1 to 500" },
         { { "report", "Rpt_BottleLabCreate", "--record", "x", "--pdf", pdf }, 2,

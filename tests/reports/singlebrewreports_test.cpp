@@ -6,6 +6,7 @@
 #include "reports/singlebrewreports.h"
 
 #include <QRegularExpression>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
@@ -216,6 +217,8 @@ TEST(SingleBrewReports, LongDetailedNotesGoOnOverFurtherPagesWithTheirFormatting
                 QTextDocument piece;
                 piece.setHtml(i.text);
                 printed += piece.toPlainText() + QLatin1Char('\n');
+                // A page cut between two list items leaves no empty item at its foot.
+                EXPECT_FALSE(piece.lastBlock().text().isEmpty()) << n;
                 if (n == 0) {
                     EXPECT_TRUE(
                         i.text.contains(QStringLiteral("font-weight")) || i.text.contains(QStringLiteral("<b>")));
