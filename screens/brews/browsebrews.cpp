@@ -9,6 +9,7 @@
 #include "screens/calculators/calculators.h"
 #include "screens/help/helpsystem.h"
 #include "screens/help/helpwindow.h"
+#include "screens/labels/labelwindows.h"
 #include "screens/widgets/notesedit.h"
 #include "screens/windowing/windowhost.h"
 
@@ -180,6 +181,8 @@ BrowseBrewsCalls BrowseBrews::realCalls()
         return runUpdateBrews(this, request, m_table, buffer, *m_prompter);
     };
     calls.calculateCost = [this] { openCalculateCost(this); };
+    calls.createOwnLabels = [this] { openCreateOwnLabels(this, {}); };
+    calls.createStandardLabels = [this] { openCreateStandardLabels(this, {}); };
     return calls;
 }
 

@@ -59,7 +59,7 @@ Win_CreateOwnLabels::Win_CreateOwnLabels(
     top->addWidget(example);
     top->addWidget(reset);
     top->addStretch();
-    top->addWidget(new QLabel(QStringLiteral("How many labels do you want to print?"), this));
+    top->addWidget(prompt(QStringLiteral("How many labels do you want to print?"), m_count));
     top->addWidget(m_count);
 
     auto *fields = new QGridLayout;
