@@ -9,6 +9,8 @@
 #include "screens/frame/win_about.h"
 #include "screens/help/helpsystem.h"
 #include "screens/preferences/win_setprgdefaults.h"
+#include "screens/printing/reportstarter.h"
+#include "screens/printing/win_printfromtorange.h"
 #include "screens/widgets/artwork.h"
 #include "screens/windowing/windowhost.h"
 
@@ -104,6 +106,10 @@ MainFrame::Handler MainFrame::windowOpener(const QString &procedure)
     };
     if (procedure == QLatin1String("BrowseBrews"))
         return [] { ::openBrowseBrews(); };
+    if (procedure == QLatin1String(Win_PrintFromToRange::kProcedure))
+        return [this] { Win_PrintFromToRange::call(m_prompter, this); };
+    if (reportstarter::knows(procedure))
+        return [this, procedure] { reportstarter::start(procedure, m_prompter); };
     const Open open = windows.value(procedure);
     if (!open)
         return {};

@@ -11,8 +11,8 @@ DecimalSpinBox::DecimalSpinBox(QWidget *parent)
     setKeyboardTracking(false);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     updateInnerRange();
-    auto *guard = new SpinGuard(this, [this] { return textAcceptable(); });
-    connect(guard, &SpinGuard::refused, this, &DecimalSpinBox::refused);
+    m_guard = new SpinGuard(this, [this] { return textAcceptable(); });
+    connect(m_guard, &SpinGuard::refused, this, &DecimalSpinBox::refused);
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { m_userEdited = true; });
     connect(this, &QDoubleSpinBox::valueChanged, this, [this] {
         if (m_stepping) {
@@ -22,6 +22,14 @@ DecimalSpinBox::DecimalSpinBox(QWidget *parent)
             emit typed();
         }
     });
+}
+
+DecimalSpinBox::~DecimalSpinBox()
+{
+    // The guard asks this box whether its text is acceptable when the focus leaves it; a box
+    // destroyed while it has the focus loses it in QWidget's destructor, when that question can
+    // no longer be asked of it.
+    delete m_guard;
 }
 
 void DecimalSpinBox::setAllowedRange(Decimal minimum, Decimal maximum)

@@ -9,11 +9,14 @@
 #include <QDoubleSpinBox>
 #include <optional>
 
+class SpinGuard;
+
 class DecimalSpinBox : public QDoubleSpinBox
 {
     Q_OBJECT
 public:
     explicit DecimalSpinBox(QWidget *parent = nullptr);
+    ~DecimalSpinBox() override;
 
     void setAllowedRange(Decimal minimum, Decimal maximum);
     void setStep(Decimal step);
@@ -48,4 +51,5 @@ private:
     bool m_blankWhenZero = false;
     bool m_stepping = false;
     bool m_userEdited = false;
+    SpinGuard *m_guard = nullptr;
 };

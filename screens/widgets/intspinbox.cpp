@@ -12,8 +12,8 @@ IntSpinBox::IntSpinBox(QWidget *parent)
     setKeyboardTracking(false);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     updateInnerRange();
-    auto *guard = new SpinGuard(this, [this] { return textAcceptable(); });
-    connect(guard, &SpinGuard::refused, this, &IntSpinBox::refused);
+    m_guard = new SpinGuard(this, [this] { return textAcceptable(); });
+    connect(m_guard, &SpinGuard::refused, this, &IntSpinBox::refused);
     // Only the user's own typing counts as typed; the program setting a value is neither.
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { m_userEdited = true; });
     connect(this, &QSpinBox::valueChanged, this, [this] {
@@ -24,6 +24,14 @@ IntSpinBox::IntSpinBox(QWidget *parent)
             emit typed();
         }
     });
+}
+
+IntSpinBox::~IntSpinBox()
+{
+    // The guard asks this box whether its text is acceptable when the focus leaves it; a box
+    // destroyed while it has the focus loses it in QWidget's destructor, when that question can
+    // no longer be asked of it.
+    delete m_guard;
 }
 
 void IntSpinBox::setAllowedRange(int minimum, int maximum)

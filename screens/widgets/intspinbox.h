@@ -15,6 +15,7 @@ class IntSpinBox : public QSpinBox
     Q_OBJECT
 public:
     explicit IntSpinBox(QWidget *parent = nullptr);
+    ~IntSpinBox() override;
 
     // The range a user may type or step into.
     void setAllowedRange(int minimum, int maximum);
@@ -49,4 +50,5 @@ private:
     int m_digits = 0;
     bool m_stepping = false;
     bool m_userEdited = false;
+    SpinGuard *m_guard = nullptr;
 };

@@ -93,8 +93,9 @@ TEST(BandEngine, PageStartsHoldAcrossChunksOfAnySize)
             EXPECT_EQ(doc->pageCount(), std::max(1, (records + 7) / 8)) << chunk << " " << records;
             for (int p = 0; p < doc->pageCount(); ++p) {
                 const ReportPage page = *doc->page(p);
-                if (records > 0)
+                if (records > 0) {
                     EXPECT_TRUE(page.hasText(QStringLiteral("Label %1").arg(p * 8 + 1))) << chunk << " " << records;
+                }
             }
         }
 }
