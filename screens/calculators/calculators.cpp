@@ -1,11 +1,14 @@
 #include "screens/calculators/calculators.h"
 
+#include "platform/gui/messagebox.h"
 #include "records/globals.h"
+#include "records/settings.h"
 #include "screens/calculators/win_alccalculator.h"
 #include "screens/calculators/win_calculatecost.h"
 #include "screens/calculators/win_gravitycorrection.h"
 #include "screens/calculators/win_sugaralc.h"
 #include "screens/calculators/win_unitconversions.h"
+#include "screens/printing/calledreport.h"
 #include "screens/windowing/windowhost.h"
 
 namespace
@@ -52,7 +55,18 @@ void openCalculateCost(QWidget *parent)
     // An open cost window keeps its figures; this request ends at once.
     if (WindowHost::bringToFront(procedure))
         return;
-    Win_CalculateCost window(glo(), reportStarter(), parent);
+    // " &Print" shows the printed breakdown over the window, which stays open for it.
+    QDialog *shownOver = nullptr;
+    MessageBoxPrompter prompter(parent);
+    std::function<void()> starter = reportStarter();
+    if (!starter)
+        starter = [&shownOver, &prompter] {
+            ReportRequest request;
+            request.dataFolder = settings::dataFolder();
+            calledreport::run(shownOver, QStringLiteral("Rpt_UnitCostCalculation"), request, prompter);
+        };
+    Win_CalculateCost window(glo(), starter, parent);
+    shownOver = &window;
     WindowHost::call(&window, procedure);
 }
 
