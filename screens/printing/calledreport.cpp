@@ -7,7 +7,9 @@
 
 #include <QDialog>
 #include <QEvent>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace calledreport
 {
@@ -30,7 +32,9 @@ public:
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(m_preview);
         m_preview->installEventFilter(this);
-        resize(900, 1000);
+        // A page's width at 100 %, as tall as the screen allows.
+        const QRect room = screen() ? screen()->availableGeometry() : QRect(0, 0, 1000, 800);
+        resize(std::min(900, room.width()), std::min(1000, room.height() * 9 / 10));
     }
 
 protected:
