@@ -58,15 +58,18 @@ void generate(const QString &folder, int rows)
     sqlite3 *db = nullptr;
     check(sqlite3_open(qPrintable(BrewsTable(folder).store().filePath()), &db) == SQLITE_OK, "cannot open the store");
     exec(db, QStringLiteral("PRAGMA synchronous=OFF"));
-    QStringList keys;
+    QStringList keys, names;
     sqlite3_stmt *s = nullptr;
-    sqlite3_prepare_v2(db, "SELECT sql FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL", -1, &s, nullptr);
-    while (sqlite3_step(s) == SQLITE_ROW)
-        keys << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 0)));
+    sqlite3_prepare_v2(
+        db, "SELECT name, sql FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL", -1, &s, nullptr);
+    while (sqlite3_step(s) == SQLITE_ROW) {
+        names << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 0)));
+        keys << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 1)));
+    }
     sqlite3_finalize(s);
     exec(db, QStringLiteral("BEGIN"));
-    for (const KeyDef &k : BrewsTable::definition().keys)
-        exec(db, QStringLiteral("DROP INDEX \"%1\"").arg(k.name));
+    for (const QString &name : names)
+        exec(db, QStringLiteral("DROP INDEX \"%1\"").arg(name));
     exec(db,
         QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
                        "INSERT INTO BREWSV3 (RECORDNUMBER, BATCHNUMBER, BREWKIT, DATEDOWN, DATEBOTTLED, "
@@ -307,6 +310,70 @@ std::pair<int, long> footprint(BrewsTable &table)
     return { most, residentKiB() - before };
 }
 
+std::vector<std::int32_t> shownRecords(const BrewListModel &model)
+{
+    std::vector<std::int32_t> out;
+    for (int i = 0; i < model.rowCount(); ++i)
+        out.push_back(model.record(i).RECORDNUMBER);
+    return out;
+}
+
+std::vector<std::int32_t> recordsOf(const std::vector<BrewRecord> &rows, std::size_t most = kRows)
+{
+    std::vector<std::int32_t> out;
+    for (std::size_t i = 0; i < rows.size() && i < most; ++i)
+        out.push_back(rows[i].RECORDNUMBER);
+    return out;
+}
+
+// What one walk over a tab did: the count it showed and the rows it showed after each move.
+struct Walk {
+    std::int64_t count = 0;
+    int rowsShown = 0;
+    int moves = 0;
+};
+
+// The brewer's walk over a tab: open it (count and first rows), the last row, the locator,
+// the first row, `pages` pages down and back up, then a brew saved and the list read again.
+Walk walk(BrewsTable &table, const Tab &tab, bool inStock, int pages)
+{
+    Walk w;
+    BrewListModel model(table);
+    model.setVisibleRows(kRows);
+    check(bool(model.setOrder(tab.key, inStock)), "open");
+    w.count = model.count();
+    const auto shown = [&] {
+        w.rowsShown += model.rowCount();
+        ++w.moves;
+    };
+    shown();
+    check(bool(model.toLast()), "last");
+    shown();
+    check(bool(model.locate({ fieldValue(tab.locate) }, 0)), "locate");
+    shown();
+    check(bool(model.toFirst()), "first");
+    shown();
+    for (int i = 0; i < pages; ++i) {
+        check(bool(model.scroll(kRows)), "page down");
+        shown();
+    }
+    for (int i = 0; i < pages; ++i) {
+        check(bool(model.scroll(-kRows)), "page up");
+        shown();
+    }
+    check(model.rowCount() > 0, "an empty list");
+    Expected<std::optional<BrewRecord>> fresh = table.fetch(model.record(0).RECORDNUMBER);
+    check(fresh.ok() && fresh->has_value(), "fetch");
+    BrewRecord brew = **fresh;
+    brew.BREWBATCHNAME
+        = brew.BREWBATCHNAME == QStringLiteral("Saved") ? QStringLiteral("Saved again") : QStringLiteral("Saved");
+    ScriptedPrompter prompter;
+    check(bool(table.update(brew, prompter)), "save");
+    check(bool(model.reread()), "refresh");
+    shown();
+    return w;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -326,6 +393,14 @@ int main(int argc, char **argv)
             // The hand-written count takes whichever way is faster for this key and filter.
             const bool throughIndex = seconds([&] { hand.count(tab.key, inStock, true); })
                 < seconds([&] { hand.count(tab.key, inStock, false); });
+            {
+                BrewListModel model(table);
+                model.setVisibleRows(kRows);
+                check(bool(model.setOrder(tab.key, inStock)), "open");
+                check(model.count() == hand.count(tab.key, inStock, throughIndex), "open: the counts differ");
+                check(shownRecords(model) == recordsOf(hand.page(tab.key, inStock, false, Baseline::From::Start)),
+                    "open: the rows differ");
+            }
             report(QStringLiteral("browse_open_%1_%2").arg(QLatin1String(tab.name), inStock ? "stock" : "all"),
                 medians(
                     7,
@@ -345,6 +420,15 @@ int main(int argc, char **argv)
         BrewListModel model(table);
         model.setVisibleRows(kRows);
         check(bool(model.setOrder(tab.key, false)), "open");
+        check(bool(model.locate({ fieldValue(tab.locate) }, 0)), "locate");
+        check(shownRecords(model) == recordsOf(hand.page(tab.key, false, false, Baseline::From::AtOrAfter, tab.locate)),
+            "locate: the rows differ");
+        check(bool(model.toLast()), "last");
+        {
+            std::vector<std::int32_t> last = recordsOf(hand.page(tab.key, false, true, Baseline::From::Start));
+            std::reverse(last.begin(), last.end());
+            check(shownRecords(model) == last, "last: the rows differ");
+        }
         report(QStringLiteral("browse_locate_%1").arg(QLatin1String(tab.name)),
             medians(
                 51, [&] { check(bool(model.locate({ fieldValue(tab.locate) }, 0)), "locate"); },
@@ -386,11 +470,61 @@ int main(int argc, char **argv)
 
     BrewsTable smallTable(small.path());
     check(bool(smallTable.open()), "cannot open the small store");
+
+    // Opening a tab at 1,000,000 brews against 10,000, the two timed in turn in one run.
+    for (const Tab &tab : kTabs) {
+        for (const bool inStock : { false, true }) {
+            auto open = [&](BrewsTable &t) {
+                BrewListModel model(t);
+                model.setVisibleRows(kRows);
+                check(bool(model.setOrder(tab.key, inStock)), "open");
+                return model.rowCount();
+            };
+            check(open(table) == kRows && open(smallTable) == kRows, "growth: a list shows fewer rows");
+            report(QStringLiteral("browse_open_growth_%1_%2_1M_vs_10k")
+                       .arg(QLatin1String(tab.name), inStock ? "stock" : "all"),
+                medians(
+                    15, [&] { open(table); }, [&] { open(smallTable); }));
+        }
+    }
+
     const auto [smallRows, smallGrowth] = footprint(smallTable);
     const auto [largeRows, largeGrowth] = footprint(table);
     std::printf("bench browse_rows_held_1M_vs_10k ours=%d baseline=%d ratio=%.3f\n", largeRows, smallRows,
         double(largeRows) / smallRows);
     std::printf("bench browse_memory_growth_kib_1M_vs_10k ours=%ld baseline=%ld ratio=%.3f\n", largeGrowth, smallGrowth,
         double(std::max(largeGrowth, 1L)) / double(std::max(smallGrowth, 1L)));
+
+    // The in-stock view against the whole log, through every tab, with 0.03 %, 3 %, 33 % and
+    // all of the 1,000,000 brews in stock.
+    struct Share {
+        const char *name;
+        int every; // every n-th record number is in stock
+    };
+    for (const Share share :
+        { Share { "0.03pct", 3000 }, Share { "3pct", 33 }, Share { "33pct", 3 }, Share { "100pct", 1 } }) {
+        {
+            sqlite3 *db = nullptr;
+            check(sqlite3_open(qPrintable(table.store().filePath()), &db) == SQLITE_OK, "cannot open the store");
+            exec(db,
+                QStringLiteral("UPDATE BREWSV3 SET STOCKONHAND = CASE WHEN RECORDNUMBER % %1 = 0 THEN '1' ELSE "
+                               "'0' END")
+                    .arg(share.every));
+            sqlite3_close(db);
+        }
+        for (const Tab &tab : kTabs) {
+            const std::int64_t inStock = *table.count(tab.key, true);
+            check(inStock == hand.count(tab.key, true, true), "in stock: the counts differ");
+            // As many pages as the shorter list holds, so both walks show the same number of rows.
+            const int pages = int(std::clamp<std::int64_t>(inStock / kRows - 2, 0, 10));
+            const Walk stock = walk(table, tab, true, pages);
+            const Walk all = walk(table, tab, false, pages);
+            check(stock.count == inStock, "in stock: the list's count is not the store's");
+            check(stock.rowsShown == all.rowsShown && stock.moves == all.moves, "in stock: the walks differ");
+            report(QStringLiteral("browse_instock_%1_%2").arg(QLatin1String(share.name), QLatin1String(tab.name)),
+                medians(
+                    7, [&] { walk(table, tab, true, pages); }, [&] { walk(table, tab, false, pages); }));
+        }
+    }
     return 0;
 }

@@ -1,9 +1,10 @@
 // Start-up cost of Maltwright against a bare Qt main window, both started as
 // programs in the same run.
 //
-// Ours: from launching `maltwright` to its splash on screen, plus from the
-// splash's close to the frame on screen; the splash's own display time is left
-// out (MALTWRIGHT_SPLASH_MS=0). Baseline: this program launched again with
+// Ours: the whole process from launching `maltwright` to its frame on screen,
+// the four stores opened on the way (behind the splash); the splash's own display
+// time is set to nothing (MALTWRIGHT_SPLASH_MS=0), so it closes as soon as the
+// stores are open. Baseline: this program launched again with
 // --bare, a QApplication and a QMainWindow with a title, one menu and a status
 // bar, from launch to the window on screen.
 // Both children write steady-clock stamps (MALTWRIGHT_STARTUP_REPORT) and quit
@@ -117,9 +118,7 @@ int main(int argc, char **argv)
         }
         if (i == 0)
             continue; // the first start registers the help pages and warms the caches
-        ours.push_back((o.at(QStringLiteral("splash-shown")) - t0 + o.at(QStringLiteral("frame-shown"))
-                           - o.at(QStringLiteral("splash-closed")))
-            / 1e9);
+        ours.push_back((o.at(QStringLiteral("frame-shown")) - t0) / 1e9);
         baseline.push_back((b.at(QStringLiteral("frame-shown")) - t1) / 1e9);
     }
     const double o = median(ours), b = median(baseline);

@@ -6,13 +6,16 @@
 #include "records/brewstable.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <fcntl.h>
 #include <functional>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include "benchtiming.h"
 
@@ -55,18 +58,20 @@ void generate(const QString &folder, int rows)
     exec(db, "PRAGMA synchronous=OFF");
     exec(db, "PRAGMA cache_size=-262144");
     // The keys are built after the rows: one sort per key instead of a million scattered inserts.
-    QStringList indexes;
+    QStringList indexes, names;
     {
         sqlite3_stmt *s = nullptr;
         sqlite3_prepare_v2(
             db, "SELECT name, sql FROM sqlite_master WHERE type = 'index' AND tbl_name = 'BREWSV3'", -1, &s, nullptr);
-        while (sqlite3_step(s) == SQLITE_ROW)
+        while (sqlite3_step(s) == SQLITE_ROW) {
+            names << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 0)));
             indexes << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 1)));
+        }
         sqlite3_finalize(s);
     }
     exec(db, "BEGIN");
-    for (const char *name : { "KeyRecord", "KeyBrewNumber", "ByDateKey", "ByBrewKey", "QualityKey", "CostKey" })
-        exec(db, QStringLiteral("DROP INDEX \"%1\"").arg(QLatin1String(name)).toUtf8().constData());
+    for (const QString &name : names)
+        exec(db, QStringLiteral("DROP INDEX \"%1\"").arg(name).toUtf8().constData());
     const QByteArray sql = QStringLiteral(
         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
         "INSERT INTO BREWSV3 (RECORDNUMBER, BATCHNUMBER, BREWKIT, WATERVOLUMELTR, YEAST, BREWSUGARTYPE, "
@@ -193,6 +198,208 @@ std::vector<BrewRecord> readPage(sqlite3_stmt *s, const std::function<void(sqlit
     return rows;
 }
 
+// Drops the store's files from the operating system's page cache, as after a restart.
+void dropFromCache(const QString &path)
+{
+    for (const QString &f : { path, path + QStringLiteral("-wal") }) {
+        const int fd = ::open(QFile::encodeName(f).constData(), O_RDONLY);
+        if (fd >= 0) {
+            ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+            ::close(fd);
+        }
+    }
+}
+
+// Medians of the two, each timed after `before` ran untimed.
+std::pair<double, double> mediansAfter(int runs, const std::function<void()> &before, const std::function<void()> &ours,
+    const std::function<void()> &baseline)
+{
+    std::vector<double> a, b;
+    for (int i = 0; i < runs; ++i) {
+        before();
+        a.push_back(seconds(ours));
+        before();
+        b.push_back(seconds(baseline));
+    }
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    return { a[a.size() / 2], b[b.size() / 2] };
+}
+
+// Single-row writes written by hand: each in its own transaction on a connection with the
+// store's durability (write-ahead log, synchronous=FULL), finding its row through the key.
+class HandWriter
+{
+public:
+    explicit HandWriter(const QString &path)
+    {
+        sqlite3_open_v2(qPrintable(path), &m_db, SQLITE_OPEN_READWRITE, nullptr);
+        sqlite3_busy_timeout(m_db, 10000);
+        exec(m_db, "PRAGMA synchronous=FULL");
+        QStringList sets, params;
+        const TableDef &def = BrewsTable::definition();
+        for (std::size_t i = 0; i < def.fields.size(); ++i) {
+            sets << QStringLiteral("%1 = ?%2").arg(def.fields[i].name).arg(i + 1);
+            params << QStringLiteral("?%1").arg(i + 1);
+        }
+        const int n = int(def.fields.size());
+        m_save = prepare(QStringLiteral("UPDATE BREWSV3 SET %1, revision = revision + 1 WHERE RECORDNUMBER = ?%2 AND "
+                                        "RECORDNUMBER <> 0")
+                             .arg(sets.join(QStringLiteral(", ")))
+                             .arg(n + 1));
+        m_delete = prepare(QStringLiteral("DELETE FROM BREWSV3 WHERE RECORDNUMBER = ?1 AND RECORDNUMBER <> 0"));
+        m_highRecord = prepare(QStringLiteral(
+            "SELECT RECORDNUMBER FROM BREWSV3 WHERE RECORDNUMBER <> 0 ORDER BY RECORDNUMBER DESC LIMIT 1"));
+        m_highBatch = prepare(
+            QStringLiteral("SELECT BATCHNUMBER FROM BREWSV3 WHERE BATCHNUMBER <> 0 ORDER BY BATCHNUMBER DESC LIMIT 1"));
+        QStringList columns;
+        for (const FieldDef &f : def.fields)
+            columns << f.name;
+        m_insert = prepare(QStringLiteral("INSERT INTO BREWSV3 (%1) VALUES (%2)")
+                               .arg(columns.join(QStringLiteral(", ")), params.join(QStringLiteral(", "))));
+    }
+    ~HandWriter()
+    {
+        for (sqlite3_stmt *st : { m_save, m_delete, m_highRecord, m_highBatch, m_insert })
+            sqlite3_finalize(st);
+        sqlite3_close(m_db);
+    }
+    // Each returns the rows it changed.
+    int save(const Row &row, std::int64_t record)
+    {
+        exec(m_db, "BEGIN IMMEDIATE");
+        bindRow(m_save, row);
+        sqlite3_bind_int64(m_save, int(row.values.size()) + 1, record);
+        return finish(m_save);
+    }
+    int remove(std::int64_t record)
+    {
+        exec(m_db, "BEGIN IMMEDIATE");
+        sqlite3_bind_int64(m_delete, 1, record);
+        return finish(m_delete);
+    }
+    int copy(Row row)
+    {
+        exec(m_db, "BEGIN IMMEDIATE");
+        row.values[0] = highest(m_highRecord) + 1;
+        row.values[1] = highest(m_highBatch) + 1;
+        bindRow(m_insert, row);
+        return finish(m_insert);
+    }
+
+private:
+    sqlite3_stmt *prepare(const QString &sql)
+    {
+        sqlite3_stmt *st = nullptr;
+        if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &st, nullptr) != SQLITE_OK) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(sql), sqlite3_errmsg(m_db));
+            std::exit(1);
+        }
+        return st;
+    }
+    static void bindRow(sqlite3_stmt *st, const Row &row)
+    {
+        for (std::size_t i = 0; i < row.values.size(); ++i) {
+            const FieldValue &v = row.values[i];
+            const int at = int(i) + 1;
+            if (const auto *n = std::get_if<std::int64_t>(&v))
+                sqlite3_bind_int64(st, at, *n);
+            else if (const auto *d = std::get_if<double>(&v))
+                sqlite3_bind_double(st, at, *d);
+            else if (const auto *dec = std::get_if<Decimal>(&v))
+                sqlite3_bind_double(st, at, dec->toDouble());
+            else
+                sqlite3_bind_text(st, at, std::get<QString>(v).toUtf8().constData(), -1, SQLITE_TRANSIENT);
+        }
+    }
+    std::int64_t highest(sqlite3_stmt *st)
+    {
+        const std::int64_t v = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : 0;
+        sqlite3_reset(st);
+        return v;
+    }
+    int finish(sqlite3_stmt *st)
+    {
+        const bool done = sqlite3_step(st) == SQLITE_DONE;
+        sqlite3_reset(st);
+        sqlite3_clear_bindings(st);
+        const int changed = done ? sqlite3_changes(m_db) : -1;
+        exec(m_db, done ? "COMMIT" : "ROLLBACK");
+        return changed;
+    }
+
+    sqlite3 *m_db = nullptr;
+    sqlite3_stmt *m_save = nullptr, *m_delete = nullptr, *m_highRecord = nullptr, *m_highBatch = nullptr,
+                 *m_insert = nullptr;
+};
+
+// Save, delete and copy of one brew through the store against the same writes by hand, on the
+// store in `folder` of `rows` brews; with the file in the page cache, and dropped from it
+// before each write.
+bool writeFigures(const QString &folder, int rows, const char *size)
+{
+    BrewsTable brews(folder);
+    if (!brews.open())
+        return false;
+    HandWriter hand(brews.store().filePath());
+    ScriptedPrompter prompter;
+    const std::int32_t oursSaved = rows / 2, handSaved = rows / 2 + 1;
+    BrewRecord brew = **brews.fetch(oursSaved);
+    const Row handRow = brews.toRow(**brews.fetch(handSaved));
+    int serial = 0;
+    bool same = true;
+    // Both sides write every field of one brew, found by its record number.
+    auto saveOurs = [&] {
+        brew.BREWBATCHNAME = QStringLiteral("Saved %1").arg(++serial);
+        same = same && brews.update(brew, prompter).ok();
+    };
+    auto saveHand = [&] {
+        Row row = handRow;
+        row.values[28] = QStringLiteral("Saved %1").arg(++serial); // BREWBATCHNAME
+        same = same && hand.save(row, handSaved) == 1;
+    };
+    // Each delete takes a brew of its own side: ours from the front, the hand's from further on.
+    std::int32_t oursNext = 2, handNext = rows / 4;
+    auto deleteOurs = [&] { same = same && brews.remove(oursNext++, prompter).ok(); };
+    auto deleteHand = [&] { same = same && hand.remove(handNext++) == 1; };
+    const BrewRecord source = **brews.fetch(rows / 3);
+    auto copyOurs = [&] {
+        BrewRecord seed = source;
+        same = same && brews.reserveNew(seed, prompter).ok();
+    };
+    auto copyHand = [&] { same = same && hand.copy(brews.toRow(source)) == 1; };
+
+    const QString path = brews.store().filePath();
+    const std::int64_t before = *brews.countAll();
+    const auto none = [] {};
+    const auto drop = [&] { dropFromCache(path); };
+    const int runs = 15;
+    for (const bool cold : { false, true }) {
+        const char *cache = cold ? "cold" : "cached";
+        const std::function<void()> prepare = cold ? std::function<void()>(drop) : std::function<void()>(none);
+        report(QStringLiteral("write_save_%1_%2").arg(QLatin1String(size), QLatin1String(cache)).toUtf8().constData(),
+            mediansAfter(runs, prepare, saveOurs, saveHand));
+        report(QStringLiteral("write_delete_%1_%2").arg(QLatin1String(size), QLatin1String(cache)).toUtf8().constData(),
+            mediansAfter(runs, prepare, deleteOurs, deleteHand));
+        report(QStringLiteral("write_copy_%1_%2").arg(QLatin1String(size), QLatin1String(cache)).toUtf8().constData(),
+            mediansAfter(runs, prepare, copyOurs, copyHand));
+    }
+    // Each side deleted and added as many brews as the other, every write met exactly one row.
+    const std::int64_t after = *brews.countAll();
+    if (!same || after != before || prompter.shown().size() != 0) {
+        std::fprintf(stderr, "write figures at %s: the two sides did not do the same writes\n", size);
+        return false;
+    }
+    const QString savedName = QStringLiteral("Saved %1").arg(serial);
+    const QString lastOurs = (**brews.fetch(oursSaved)).BREWBATCHNAME,
+                  lastHand = (**brews.fetch(handSaved)).BREWBATCHNAME;
+    if (lastOurs == lastHand || (lastOurs != savedName && lastHand != savedName)) {
+        std::fprintf(stderr, "write figures at %s: the saves did not reach the store\n", size);
+        return false;
+    }
+    return true;
+}
+
 struct PageCase {
     const char *name;
     BrewKey key;
@@ -304,11 +511,12 @@ int main(int argc, char **argv)
     brews.close();
     const QString smallPath = BrewsTable(small.path()).store().filePath();
     const QString bigPath = BrewsTable(big.path()).store().filePath();
-    const auto small10k = warmMedians(51, openOurs(small.path()), openBase(smallPath));
-    const auto big1m = warmMedians(51, openOurs(big.path()), openBase(bigPath));
-    report("open_first_page_10k", small10k);
-    report("open_first_page_1m", big1m);
-    // Ours at 1,000,000 rows against ours at 10,000: a ratio near 1 means no growth.
-    report("open_first_page_growth_1m_vs_10k", { big1m.first, small10k.first });
+    report("open_first_page_10k", warmMedians(51, openOurs(small.path()), openBase(smallPath)));
+    report("open_first_page_1m", warmMedians(51, openOurs(big.path()), openBase(bigPath)));
+    // Ours at 1,000,000 rows against ours at 10,000, timed in turn: a ratio near 1 means no growth.
+    report("open_first_page_growth_1m_vs_10k", warmMedians(51, openOurs(big.path()), openOurs(small.path())));
+
+    if (!writeFigures(small.path(), 10000, "10k") || !writeFigures(big.path(), 1000000, "1m"))
+        return 1;
     return 0;
 }

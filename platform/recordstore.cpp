@@ -60,6 +60,13 @@ private:
 
 QString dupText(const QString &keyName) { return QStringLiteral("Duplicate key %1").arg(keyName); }
 
+// A write meant for one row that met several: the key of the store no longer holds its
+// values apart (another tool changed it). Nothing is written.
+QString manyRows(int rows)
+{
+    return QStringLiteral("the write would have changed %1 rows instead of one; nothing was changed").arg(rows);
+}
+
 } // namespace
 
 struct RecordStore::Statements {
@@ -142,34 +149,26 @@ Result RecordStore::open()
         if (!created)
             return created;
     }
-    // A damaged or foreign file is examined without a writable connection, so nothing
-    // (not even a journal rollback) can change it before it is known to be a store. A store
-    // that another handle of this program holds open was examined when that handle opened it.
-    Expected<int> version = kSchemaVersion;
-    if (!isOpenAnywhere(canonical(path))) {
-        version = inspectReadOnly(m_def, path);
-        if (!version)
-            return version.result();
-    }
-
-    sqlite3 *db = nullptr;
-    const QByteArray p = path.toUtf8();
-    if (sqlite3_open_v2(p.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
-        const QString text = QString::fromUtf8(sqlite3_errmsg(db));
-        sqlite3_close(db);
-        return Result::failure(text);
-    }
-    configure(db);
-    if (*version < kSchemaVersion) {
-        Result upgraded = upgradeStore(m_def, db, path, *version);
+    Expected<OpenedFile> opened = openStoreFile(m_def, path);
+    if (!opened)
+        return opened.result();
+    sqlite3 *db = opened->db;
+    if (opened->version < kSchemaVersion) {
+        Result upgraded = opened->readOnly.isEmpty()
+            ? upgradeStore(m_def, db, path, opened->version)
+            : Result::failure(QStringLiteral("the store is of version %1 and cannot be upgraded: %2")
+                                  .arg(opened->version)
+                                  .arg(opened->readOnly));
         if (!upgraded) {
             sqlite3_close(db);
             return upgraded;
         }
     }
     // Only now, with the store known good and current, is its journal mode set.
-    sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+    if (opened->readOnly.isEmpty())
+        sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
     m_db = db;
+    m_readOnly = opened->readOnly;
     m_statements = std::make_unique<Statements>();
     m_statements->db = db;
     m_openCount = 1;
@@ -185,6 +184,7 @@ void RecordStore::close()
     sqlite3_close(m_db);
     m_db = nullptr;
     m_openCount = 0;
+    m_readOnly.clear();
     registerOpen(canonical(filePath()), -1);
 }
 
@@ -197,7 +197,7 @@ QString RecordStore::errorText() const
         m_statements->lastError.clear();
         return t;
     }
-    return QString::fromUtf8(sqlite3_errmsg(m_db));
+    return failureText(m_db, filePath());
 }
 
 // ---------------------------------------------------------------------------------------
@@ -233,6 +233,19 @@ Expected<Page> RecordStore::readPage(
         return Expected<Page>::failure(QStringLiteral("no such key"));
     std::vector<std::pair<const FieldDef *, FieldValue>> params;
     QString where = exclusion(m_def, key);
+    // A read limited to a subset of the rows (brews in stock) goes through the key's index over
+    // that subset, so it finds its rows at once however few of them there are.
+    Filter rest;
+    QString index = m_def.keys[key].name;
+    for (const Filter::Condition &c : filter.conditions) {
+        const int subset = index == m_def.keys[key].name ? subsetOf(m_def, c) : -1;
+        if (subset >= 0) {
+            index = subsetIndexName(m_def, key, subset);
+            where += QStringLiteral(" AND ") + subsetCondition(m_def, subset);
+        } else {
+            rest.conditions.push_back(c);
+        }
+    }
     std::vector<OrderPart> parts = orderParts(m_def, key);
     if (direction == Direction::Backward)
         for (OrderPart &p : parts)
@@ -247,16 +260,16 @@ Expected<Page> RecordStore::readPage(
         for (std::size_t i = 0; i < from.values.size(); ++i)
             params.emplace_back(&m_def.fields[leading[i].field], from.values[i]);
     }
-    Expected<QString> cond = filterCondition(m_def, filter, int(params.size()) + 1);
+    Expected<QString> cond = filterCondition(m_def, rest, int(params.size()) + 1);
     if (!cond)
         return cond.result();
     if (!cond->isEmpty())
         where += QStringLiteral(" AND ") + *cond;
-    for (const Filter::Condition &c : filter.conditions)
+    for (const Filter::Condition &c : rest.conditions)
         params.emplace_back(&m_def.fields[c.field], c.value);
 
-    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY %4 LIMIT ?%5")
-                            .arg(selectList(m_def), quoted(m_def.store), where, orderBy(m_def, parts))
+    const QString sql = QStringLiteral("SELECT %1 FROM %2 INDEXED BY %3 WHERE %4 ORDER BY %5 LIMIT ?%6")
+                            .arg(selectList(m_def), quoted(m_def.store), quoted(index), where, orderBy(m_def, parts))
                             .arg(params.size() + 1);
     sqlite3_stmt *s = m_statements->get(sql);
     if (!s)
@@ -296,8 +309,12 @@ Expected<std::optional<Row>> RecordStore::fetch(int key, const std::vector<Field
         where += QStringLiteral(" AND %1 = ?%2").arg(quoted(m_def.fields[f].name)).arg(i + 1);
         params.emplace_back(&m_def.fields[f], values[i]);
     }
-    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY %4 LIMIT 1")
-                            .arg(selectList(m_def), quoted(m_def.store), where, orderBy(m_def, orderParts(m_def, key)));
+    // On a unique key given whole at most one row answers: nothing to order.
+    const bool single = k.unique && values.size() == k.components.size();
+    const QString sql
+        = QStringLiteral("SELECT %1 FROM %2 INDEXED BY %3 WHERE %4%5 LIMIT 1")
+              .arg(selectList(m_def), quoted(m_def.store), quoted(k.name), where,
+                  single ? QString() : QStringLiteral(" ORDER BY ") + orderBy(m_def, orderParts(m_def, key)));
     sqlite3_stmt *s = m_statements->get(sql);
     if (!s)
         return Out::failure(errorText());
@@ -329,18 +346,26 @@ Expected<std::int64_t> RecordStore::count(int key, const Filter &filter) const
 {
     if (!m_db)
         return Expected<std::int64_t>::failure(QStringLiteral("the file is not open"));
+    if (key < 0 || key >= int(m_def.keys.size()))
+        return Expected<std::int64_t>::failure(QStringLiteral("no such key"));
+    // The whole key and the key within a subset are counted by the store as rows come and go.
+    int subset = -1;
+    if (filter.conditions.size() == 1)
+        subset = subsetOf(m_def, filter.conditions.front());
+    if (filter.isEmpty() || subset >= 0) {
+        sqlite3_stmt *s = m_statements->get(
+            QStringLiteral("SELECT %1 FROM %2").arg(quoted(countName(m_def, key, subset)), quoted(kCountsTable)));
+        if (!s)
+            return Expected<std::int64_t>::failure(errorText());
+        Use use(s);
+        return singleInteger(m_db, s);
+    }
+    // Any other filter: every row of the key is looked at.
     Expected<QString> cond = filterCondition(m_def, filter, 1);
     if (!cond)
         return cond.result();
-    // Without a filter the key's own index holds the count. With one, every row of the key has to
-    // be looked at: one pass over the table beats a pass over the index with a row lookup each,
-    // unless the key holds only a few of the rows (batch numbers in a log where most brews have none).
-    const bool throughIndex = cond->isEmpty() || keyIsSparse(key);
-    QString where = exclusion(m_def, key, throughIndex);
-    if (!cond->isEmpty())
-        where += QStringLiteral(" AND ") + *cond;
-    sqlite3_stmt *s
-        = m_statements->get(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2").arg(quoted(m_def.store), where));
+    sqlite3_stmt *s = m_statements->get(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 AND %3")
+                                            .arg(quoted(m_def.store), exclusion(m_def, key, false), *cond));
     if (!s)
         return Expected<std::int64_t>::failure(errorText());
     Use use(s);
@@ -350,31 +375,6 @@ Expected<std::int64_t> RecordStore::count(int key, const Filter &filter) const
     if (!bindAll(s, params))
         return Expected<std::int64_t>::failure(QStringLiteral("a filter value does not fit its field"));
     return singleInteger(m_db, s);
-}
-
-bool RecordStore::keyIsSparse(int key) const
-{
-    // The highest rowid bounds the number of rows and costs one step down the table's b-tree.
-    sqlite3_stmt *top = m_statements->get(QStringLiteral("SELECT max(rowid) FROM %1").arg(quoted(m_def.store)));
-    if (!top)
-        return false;
-    std::int64_t rows = 0;
-    {
-        Use use(top);
-        if (sqlite3_step(top) == SQLITE_ROW)
-            rows = sqlite3_column_int64(top, 0);
-    }
-    if (rows < 4096)
-        return false; // either way is instant
-    const std::int64_t limit = rows / 8;
-    sqlite3_stmt *s
-        = m_statements->get(QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM %1 INDEXED BY %2 WHERE %3 LIMIT ?1)")
-                                .arg(quoted(m_def.store), quoted(m_def.keys[key].name), exclusion(m_def, key)));
-    if (!s)
-        return false;
-    Use use(s);
-    sqlite3_bind_int64(s, 1, limit);
-    return sqlite3_step(s) == SQLITE_ROW && sqlite3_column_int64(s, 0) < limit;
 }
 
 Expected<std::int64_t> RecordStore::countAll() const
@@ -394,8 +394,9 @@ Expected<FieldValue> RecordStore::highest(int key) const
         return Expected<FieldValue>::failure(QStringLiteral("the file is not open"));
     const int f = m_def.keys[key].components.front().field;
     const QString col = quoted(m_def.fields[f].name);
-    sqlite3_stmt *s = m_statements->get(QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY %1 DESC LIMIT 1")
-                                            .arg(col, quoted(m_def.store), exclusion(m_def, key)));
+    sqlite3_stmt *s
+        = m_statements->get(QStringLiteral("SELECT %1 FROM %2 INDEXED BY %3 WHERE %4 ORDER BY %1 DESC LIMIT 1")
+                                .arg(col, quoted(m_def.store), quoted(m_def.keys[key].name), exclusion(m_def, key)));
     if (!s)
         return Expected<FieldValue>::failure(errorText());
     Use use(s);
@@ -460,7 +461,7 @@ RecordStore::WriteOutcome RecordStore::writeOnce(Row &row, bool insert)
     };
     if (sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {
         out.status = StoreStatus::Failed;
-        out.errorText = QString::fromUtf8(sqlite3_errmsg(db));
+        out.errorText = failureText(db, filePath());
         return out;
     }
     std::int64_t revision = 0;
@@ -471,7 +472,7 @@ RecordStore::WriteOutcome RecordStore::writeOnce(Row &row, bool insert)
             return fail(st.lastError);
         Use use(s);
         if (sqlite3_step(s) != SQLITE_ROW)
-            return fail(QString::fromUtf8(sqlite3_errmsg(db)));
+            return fail(failureText(db, filePath()));
         revision = sqlite3_column_int64(s, 0);
     }
     const QString sql = insert ? insertSql(def) : updateSql(def);
@@ -502,7 +503,7 @@ RecordStore::WriteOutcome RecordStore::writeOnce(Row &row, bool insert)
                 out.errorText = dupText(out.dupKey >= 0 ? def.keyName(out.dupKey) : QString());
                 return out;
             }
-            return fail(QString::fromUtf8(sqlite3_errmsg(db)));
+            return fail(failureText(db, filePath()));
         }
     }
     if (!insert && sqlite3_changes(db) == 0) {
@@ -510,8 +511,10 @@ RecordStore::WriteOutcome RecordStore::writeOnce(Row &row, bool insert)
         out.status = StoreStatus::Changed;
         return out;
     }
+    if (sqlite3_changes(db) != 1)
+        return fail(manyRows(sqlite3_changes(db)));
     if (sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
-        return fail(QString::fromUtf8(sqlite3_errmsg(db)));
+        return fail(failureText(db, filePath()));
     row.revision = revision;
     return out;
 }
@@ -522,6 +525,8 @@ std::optional<StoreResult> RecordStore::refuseUnfit(
     if (!m_db)
         return refuse(
             prompter, StoreStatus::Failed, writeFailure(caption, QStringLiteral("the file is not open"), m_def.store));
+    if (isReadOnly())
+        return refuse(prompter, StoreStatus::Failed, writeFailure(caption, m_readOnly, m_def.store));
     if (row.values.size() != m_def.fields.size())
         return refuse(prompter, StoreStatus::Failed,
             writeFailure(caption, QStringLiteral("the record does not fit the table"), m_def.store));
@@ -639,26 +644,49 @@ StoreResult RecordStore::remove(const Row &row, Prompter &prompter)
     const KeyDef &pk = m_def.keys[m_def.primaryKey()];
     QString where;
     for (std::size_t i = 0; i < pk.components.size(); ++i)
-        where += QStringLiteral("%1%2 = ?%3")
-                     .arg(i ? QStringLiteral(" AND ") : QString(), quoted(m_def.fields[pk.components[i].field].name))
-                     .arg(i + 1);
+        where += QStringLiteral("%1 = ?%2 AND ").arg(quoted(m_def.fields[pk.components[i].field].name)).arg(i + 1);
+    where += exclusion(m_def, m_def.primaryKey());
+    if (isReadOnly())
+        return refuse(prompter, StoreStatus::Failed, writeFailure(caption, m_readOnly, m_def.store));
+    auto failed = [&](const QString &text) {
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        return refuse(prompter, StoreStatus::Failed, writeFailure(caption, text, m_def.store));
+    };
+    if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return refuse(prompter, StoreStatus::Failed, writeFailure(caption, errorText(), m_def.store));
     sqlite3_stmt *s = m_statements->get(QStringLiteral("DELETE FROM %1 WHERE %2").arg(quoted(m_def.store), where));
     if (!s)
-        return refuse(prompter, StoreStatus::Failed, writeFailure(caption, errorText(), m_def.store));
+        return failed(errorText());
     {
         Use use(s);
         for (std::size_t i = 0; i < pk.components.size(); ++i) {
             const int f = pk.components[i].field;
             bindValue(s, int(i) + 1, m_def.fields[f], row.values[f]);
         }
-        if (sqlite3_step(s) != SQLITE_DONE)
-            return refuse(prompter, StoreStatus::Failed, writeFailure(caption, errorText(), m_def.store));
+        if (sqlite3_step(s) != SQLITE_DONE) {
+            const QString text = errorText();
+            return failed(text);
+        }
     }
-    if (sqlite3_changes(m_db) == 0)
+    const int changed = sqlite3_changes(m_db);
+    if (changed == 0) {
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
         return refuse(prompter, StoreStatus::Changed,
             { QStringLiteral("Record Was Not Deleted"), QStringLiteral("This record was changed by another station."),
                 MessageIcon::Error, {}, 1 });
+    }
+    if (changed != 1)
+        return failed(manyRows(changed));
+    if (sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        const QString text = errorText();
+        return failed(text);
+    }
     return {};
+}
+
+QStringList RecordStore::preparedStatements() const
+{
+    return m_statements ? QStringList(m_statements->cache.keys()) : QStringList();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -89,7 +89,7 @@ enum class WriteKind { Change, CompleteInsert };
 class RecordStore
 {
 public:
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
 
     RecordStore(const TableDef &def, QString dataFolder);
     ~RecordStore();
@@ -108,6 +108,10 @@ public:
     Result open(Prompter &prompter); // also shows the failure
     void close();
     bool isOpen() const { return m_db != nullptr; }
+    // Open for reading only: the store cannot be written here. The reason names it ("The data
+    // folder is read-only", "The disk is full"); every write is refused with it at once.
+    bool isReadOnly() const { return !m_readOnly.isEmpty(); }
+    QString readOnlyReason() const { return m_readOnly; }
 
     // Ordered reads. `limit` rows at most; rows whose key value is zero or blank are never
     // delivered; ties are broken by the primary key in the key's direction.
@@ -147,11 +151,13 @@ public:
     // lets tests take a number in the meantime.
     void setReserveHook(std::function<void(int attempt)> hook) { m_reserveHook = std::move(hook); }
 
+    // The SQL of every statement this handle has prepared (for checking how each one reads).
+    QStringList preparedStatements() const;
+
     // The open-failure message for this store and an error text.
     Message openFailure(const QString &errorText) const;
 
 private:
-    bool keyIsSparse(int key) const;
     struct Statements;
     struct WriteOutcome;
     QString errorText() const;
@@ -166,6 +172,7 @@ private:
     TableDef m_def;
     QString m_folder;
     sqlite3 *m_db = nullptr;
+    QString m_readOnly;
     int m_openCount = 0;
     std::unique_ptr<Statements> m_statements;
     std::function<void(int)> m_reserveHook;

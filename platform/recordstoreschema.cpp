@@ -4,10 +4,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
+#include <QUrl>
 #include <atomic>
+#include <cerrno>
 #include <cmath>
 #include <limits>
+#include <map>
 #include <mutex>
+#include <unistd.h>
 
 namespace storeschema
 {
@@ -130,16 +135,130 @@ QString columnType(const FieldDef &field)
     }
 }
 
+QString keyIndexSql(const TableDef &def, int key)
+{
+    const KeyDef &k = def.keys[key];
+    return QStringLiteral("CREATE %1INDEX %2 ON %3 (%4) WHERE %5")
+        .arg(k.unique ? QStringLiteral("UNIQUE ") : QString(), quoted(k.name), quoted(def.store),
+            orderBy(def, orderParts(def, key)), exclusion(def, key));
+}
+
+QString subsetIndexName(const TableDef &def, int key, int subset)
+{
+    return def.keys[key].name + QLatin1Char('_') + def.subsets[subset].name;
+}
+
+QString subsetIndexSql(const TableDef &def, int key, int subset)
+{
+    return QStringLiteral("CREATE INDEX %1 ON %2 (%3) WHERE %4 AND %5")
+        .arg(quoted(subsetIndexName(def, key, subset)), quoted(def.store), orderBy(def, orderParts(def, key)),
+            exclusion(def, key), subsetCondition(def, subset));
+}
+
 QStringList indexSql(const TableDef &def)
 {
     QStringList out;
+    for (std::size_t k = 0; k < def.keys.size(); ++k)
+        out << keyIndexSql(def, int(k));
+    return out;
+}
+
+QString subsetCondition(const TableDef &def, int subset, const QString &row)
+{
+    const SubsetDef &s = def.subsets[subset];
+    QString value = s.value;
+    value.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QStringLiteral("%1%2 = '%3'")
+        .arg(row.isEmpty() ? QString() : row + QLatin1Char('.'), column(def, s.field), value);
+}
+
+int subsetOf(const TableDef &def, const Filter::Condition &condition)
+{
+    if (condition.compare != Filter::Compare::Equal)
+        return -1;
+    for (std::size_t i = 0; i < def.subsets.size(); ++i)
+        if (def.subsets[i].field == condition.field && plainText(condition.value) == def.subsets[i].value)
+            return int(i);
+    return -1;
+}
+
+QString countName(const TableDef &def, int key, int subset)
+{
+    return subset < 0 ? def.keys[key].name : subsetIndexName(def, key, subset);
+}
+
+namespace
+{
+
+// Each count with the condition that puts a row into it, on the row `row` of a trigger.
+std::vector<std::pair<QString, QString>> countConditions(const TableDef &def, const QString &row)
+{
+    std::vector<std::pair<QString, QString>> out;
     for (std::size_t k = 0; k < def.keys.size(); ++k) {
-        const KeyDef &key = def.keys[k];
-        out << QStringLiteral("CREATE %1INDEX %2 ON %3 (%4) WHERE %5")
-                   .arg(key.unique ? QStringLiteral("UNIQUE ") : QString(), quoted(key.name), quoted(def.store),
-                       orderBy(def, orderParts(def, int(k))), exclusion(def, int(k)));
+        out.emplace_back(countName(def, int(k)), keyCondition(def, int(k), row));
+        for (std::size_t s = 0; s < def.subsets.size(); ++s)
+            out.emplace_back(countName(def, int(k), int(s)),
+                keyCondition(def, int(k), row) + QStringLiteral(" AND ") + subsetCondition(def, int(s), row));
     }
     return out;
+}
+
+} // namespace
+
+QStringList countsSql(const TableDef &def)
+{
+    QStringList cols, firstRow;
+    for (const auto &[name, condition] : countConditions(def, QString())) {
+        cols << QStringLiteral("%1 INTEGER NOT NULL").arg(quoted(name));
+        firstRow << QStringLiteral("(SELECT COUNT(*) FROM %1 WHERE %2)").arg(quoted(def.store), condition);
+    }
+    QStringList out;
+    out << QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(kCountsTable), cols.join(QStringLiteral(", ")));
+    out << QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(quoted(kCountsTable), firstRow.join(QStringLiteral(", ")));
+    out << triggerSql(def);
+    return out;
+}
+
+QStringList triggerSql(const TableDef &def)
+{
+    // A condition gives 1 or 0 through IS 1, also where a value another tool wrote is NULL.
+    auto sets = [&](bool withNew, bool withOld) {
+        const auto added = countConditions(def, QStringLiteral("NEW"));
+        const auto removed = countConditions(def, QStringLiteral("OLD"));
+        QStringList out;
+        for (std::size_t i = 0; i < added.size(); ++i) {
+            QString change;
+            if (withNew)
+                change += QStringLiteral(" + ((%1) IS 1)").arg(added[i].second);
+            if (withOld)
+                change += QStringLiteral(" - ((%1) IS 1)").arg(removed[i].second);
+            out << QStringLiteral("%1 = %1%2").arg(quoted(added[i].first), change);
+        }
+        return out.join(QStringLiteral(", "));
+    };
+    // An update that leaves every key field and subset field alone leaves the counts alone.
+    QStringList watched;
+    auto watch = [&](int field) {
+        const QString c = column(def, field);
+        if (!watched.contains(c))
+            watched << c;
+    };
+    for (const KeyDef &k : def.keys)
+        for (const KeyComponent &c : k.components)
+            watch(c.field);
+    for (const SubsetDef &s : def.subsets)
+        watch(s.field);
+    const QString table = quoted(def.store);
+    const QString counts = quoted(kCountsTable);
+    return {
+        QStringLiteral("CREATE TRIGGER %1 AFTER INSERT ON %2 BEGIN UPDATE %3 SET %4; END")
+            .arg(quoted(def.store + QStringLiteral("_count_insert")), table, counts, sets(true, false)),
+        QStringLiteral("CREATE TRIGGER %1 AFTER DELETE ON %2 BEGIN UPDATE %3 SET %4; END")
+            .arg(quoted(def.store + QStringLiteral("_count_delete")), table, counts, sets(false, true)),
+        QStringLiteral("CREATE TRIGGER %1 AFTER UPDATE OF %2 ON %3 BEGIN UPDATE %4 SET %5; END")
+            .arg(quoted(def.store + QStringLiteral("_count_update")), watched.join(QStringLiteral(", ")), table, counts,
+                sets(true, true)),
+    };
 }
 
 QStringList schemaSql(const TableDef &def)
@@ -158,6 +277,10 @@ QStringList schemaSql(const TableDef &def)
     out << QStringLiteral("CREATE TABLE %1 (\"last\" INTEGER NOT NULL)").arg(quoted(kRevisionTable));
     out << QStringLiteral("INSERT INTO %1 VALUES (1)").arg(quoted(kRevisionTable));
     out << indexSql(def);
+    for (std::size_t s = 0; s < def.subsets.size(); ++s)
+        for (std::size_t k = 0; k < def.keys.size(); ++k)
+            out << subsetIndexSql(def, int(k), int(s));
+    out << countsSql(def);
     out << QStringLiteral("PRAGMA user_version = %1").arg(RecordStore::kSchemaVersion);
     return out;
 }
@@ -222,6 +345,43 @@ Result createStore(const TableDef &def, const QString &path)
     return r;
 }
 
+namespace
+{
+
+// Statement text compared as SQLite keeps it, blind to spacing, quoting and case.
+QString normalised(QString sql)
+{
+    sql.remove(QLatin1Char('"'));
+    return sql.simplified().toLower();
+}
+
+// What the store holds of each named object of one type: name (lower case) -> its SQL.
+Expected<std::map<QString, QString>> objects(sqlite3 *db, const char *type, const QString &table)
+{
+    sqlite3_stmt *s = nullptr;
+    const QByteArray q = QStringLiteral("SELECT name, coalesce(sql, '') FROM sqlite_master WHERE type = '%1' AND "
+                                        "tbl_name = '%2' COLLATE NOCASE")
+                             .arg(QLatin1String(type), table)
+                             .toUtf8();
+    if (sqlite3_prepare_v2(db, q.constData(), -1, &s, nullptr) != SQLITE_OK) {
+        const QString text = sqliteError(db);
+        sqlite3_finalize(s);
+        return Expected<std::map<QString, QString>>::failure(text);
+    }
+    std::map<QString, QString> out;
+    int rc;
+    while ((rc = sqlite3_step(s)) == SQLITE_ROW)
+        out[QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 0))).toLower()]
+            = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 1)));
+    const QString text = sqliteError(db);
+    sqlite3_finalize(s);
+    if (rc != SQLITE_DONE)
+        return Expected<std::map<QString, QString>>::failure(text);
+    return out;
+}
+
+} // namespace
+
 Expected<int> inspectSchema(const TableDef &def, sqlite3 *db)
 {
     Expected<std::int64_t> version = queryInt(db, QStringLiteral("PRAGMA user_version"));
@@ -249,13 +409,64 @@ Expected<int> inspectSchema(const TableDef &def, sqlite3 *db)
             = queryInt(db, QStringLiteral("SELECT COUNT(*) FROM %1").arg(quoted(kRevisionTable)));
         if (!counter || *counter != 1)
             return Expected<int>::failure(QStringLiteral("the revision counter of the store is missing"));
-        Expected<QStringList> indexes
-            = queryTexts(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'"), 0);
+        Expected<std::map<QString, QString>> indexes = objects(db, "index", def.store);
         if (!indexes)
             return indexes.result();
-        for (const KeyDef &k : def.keys)
-            if (!indexes->contains(k.name, Qt::CaseInsensitive))
-                return Expected<int>::failure(QStringLiteral("the key %1 has no index").arg(def.qualified(k.name)));
+        // Each key exactly as this program makes it: its fields, their order and direction,
+        // its uniqueness and the condition that leaves out blank and zero. A key that differs
+        // would let a write break the table's rules (two brews under one record number).
+        std::map<QString, std::pair<QString, QString>> wanted; // lower-case name -> name, SQL
+        for (std::size_t k = 0; k < def.keys.size(); ++k)
+            wanted[def.keys[k].name.toLower()] = { def.keys[k].name, keyIndexSql(def, int(k)) };
+        if (*version >= 2)
+            for (std::size_t sub = 0; sub < def.subsets.size(); ++sub)
+                for (std::size_t k = 0; k < def.keys.size(); ++k) {
+                    const QString name = subsetIndexName(def, int(k), int(sub));
+                    wanted[name.toLower()] = { name, subsetIndexSql(def, int(k), int(sub)) };
+                }
+        for (const auto &[lower, named] : wanted) {
+            const auto found = indexes->find(lower);
+            if (found == indexes->end())
+                return Expected<int>::failure(
+                    QStringLiteral("the key %1 has no index").arg(def.qualified(named.first)));
+            if (normalised(found->second) != normalised(named.second))
+                return Expected<int>::failure(
+                    QStringLiteral("the index of the key %1 is not the one this program keeps (%2)")
+                        .arg(def.qualified(named.first), found->second));
+        }
+        // Another unique index (or a column declared unique) would refuse writes the table allows.
+        for (const auto &[name, sql] : *indexes)
+            if (!wanted.count(name)
+                && (name.startsWith(QStringLiteral("sqlite_autoindex"))
+                    || normalised(sql).startsWith(QStringLiteral("create unique"))))
+                return Expected<int>::failure(
+                    QStringLiteral("the store has a unique index %1 that this program does not keep").arg(name));
+        if (*version >= 2) {
+            Expected<QStringList> countCols
+                = queryTexts(db, QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(kCountsTable), 0);
+            QStringList wantedCounts;
+            for (std::size_t k = 0; k < def.keys.size(); ++k) {
+                wantedCounts << countName(def, int(k));
+                for (std::size_t sub = 0; sub < def.subsets.size(); ++sub)
+                    wantedCounts << countName(def, int(k), int(sub));
+            }
+            Expected<std::int64_t> countRows
+                = queryInt(db, QStringLiteral("SELECT COUNT(*) FROM %1").arg(quoted(kCountsTable)));
+            if (!countCols || !countRows || *countRows != 1
+                || countCols->join(QLatin1Char(',')).compare(wantedCounts.join(QLatin1Char(',')), Qt::CaseInsensitive)
+                    != 0)
+                return Expected<int>::failure(QStringLiteral("the row counts of the store are missing"));
+            Expected<std::map<QString, QString>> triggers = objects(db, "trigger", def.store);
+            if (!triggers)
+                return triggers.result();
+            const QStringList wantedTriggers = triggerSql(def);
+            QStringList have;
+            for (const auto &[name, sql] : *triggers)
+                have << normalised(sql);
+            for (const QString &sql : wantedTriggers)
+                if (!have.contains(normalised(sql)))
+                    return Expected<int>::failure(QStringLiteral("the row counts of the store are not kept"));
+        }
         // Read both ends of the table: cheap whatever the size, and it meets the pages a
         // cut-off file has lost. (SQLite itself refuses a file shorter than its header says.)
         for (const char *order : { "ASC", "DESC" }) {
@@ -269,26 +480,115 @@ Expected<int> inspectSchema(const TableDef &def, sqlite3 *db)
     return int(*version);
 }
 
-Expected<int> inspectReadOnly(const TableDef &def, const QString &path)
+namespace
 {
+
+bool hasContent(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && info.size() > 0;
+}
+
+bool writable(const QString &path) { return ::access(QFile::encodeName(path).constData(), W_OK) == 0; }
+
+} // namespace
+
+QString failureText(sqlite3 *db, const QString &path)
+{
+    const int code = sqlite3_extended_errcode(db) & 0xff;
+    const int sys = sqlite3_system_errno(db);
+    const QString folder = QFileInfo(path).absolutePath();
+    if (code == SQLITE_FULL || sys == ENOSPC || sys == EFBIG || sys == EDQUOT)
+        return QStringLiteral("The disk is full");
+    if (code == SQLITE_READONLY || code == SQLITE_CANTOPEN || code == SQLITE_PERM || code == SQLITE_IOERR) {
+        if (!writable(folder))
+            return QStringLiteral("The data folder is read-only");
+        if (QFileInfo::exists(path) && !writable(path))
+            return QStringLiteral("The store file is read-only");
+        const QStorageInfo disk(folder);
+        if (disk.isValid() && disk.bytesAvailable() < 64 * 1024)
+            return QStringLiteral("The disk is full");
+        if (disk.isValid() && disk.isReadOnly())
+            return QStringLiteral("The data folder is read-only");
+    }
+    return QString::fromUtf8(sqlite3_errmsg(db));
+}
+
+Expected<OpenedFile> openStoreFile(const TableDef &def, const QString &path)
+{
+    using Out = Expected<OpenedFile>;
     {
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly))
-            return Expected<int>::failure(f.errorString());
+            return Out::failure(f.errorString());
         const QByteArray head = f.read(100);
         if (head.size() < 100 || !head.startsWith(QByteArrayLiteral("SQLite format 3\0")))
-            return Expected<int>::failure(QStringLiteral("file is not a database"));
+            return Out::failure(QStringLiteral("file is not a database"));
     }
+    const QString journal = path + QStringLiteral("-journal");
+    const bool hotJournal = hasContent(journal);
+    const bool walContent = hasContent(path + QStringLiteral("-wal"));
+
+    // Opened for writing but only read until the schema is known to be this table's. The
+    // first read undoes a write that a crash interrupted (a hot journal) and takes in the
+    // committed writes of a write-ahead log: SQLite's own recovery, which a read-only
+    // connection cannot do.
+    OpenedFile out;
     sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        const QString text = sqliteError(db);
+    int rc = sqlite3_open_v2(
+        QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    QString why;
+    if (rc == SQLITE_OK) {
+        configure(db);
+        Expected<int> version = inspectSchema(def, db);
+        if (version) {
+            out.db = db;
+            out.version = *version;
+            out.recovered = hotJournal && !hasContent(journal);
+            if (sqlite3_db_readonly(db, "main") == 1)
+                out.readOnly = writable(QFileInfo(path).absolutePath())
+                    ? QStringLiteral("The store file is read-only")
+                    : QStringLiteral("The data folder is read-only");
+            return out;
+        }
+        const int code = sqlite3_extended_errcode(db) & 0xff;
+        const bool cannotWrite = code == SQLITE_READONLY || code == SQLITE_CANTOPEN || code == SQLITE_IOERR
+            || code == SQLITE_FULL || code == SQLITE_PERM;
+        if (!cannotWrite) {
+            sqlite3_close(db);
+            return version.result();
+        }
+        why = failureText(db, path);
+    } else {
+        why = failureText(db, path);
+    }
+    sqlite3_close(db);
+    db = nullptr;
+    if (hotJournal)
+        return Out::failure(QStringLiteral("%1, so a write that was interrupted cannot be undone").arg(why));
+
+    // The store cannot be written here (a read-only folder or file, a full disk): it opens for
+    // reading only. Without a write-ahead log to take in, it is read as it stands, which needs
+    // no index file beside it.
+    const QString uri = QStringLiteral("file:%1?mode=ro%2")
+                            .arg(QString::fromUtf8(QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/")),
+                                walContent ? QString() : QStringLiteral("&immutable=1"));
+    rc = sqlite3_open_v2(
+        uri.toUtf8().constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
         sqlite3_close(db);
-        return Expected<int>::failure(text);
+        return Out::failure(why);
     }
     sqlite3_busy_timeout(db, 10000);
     Expected<int> version = inspectSchema(def, db);
-    sqlite3_close(db);
-    return version;
+    if (!version) {
+        sqlite3_close(db);
+        return Out::failure(why);
+    }
+    out.db = db;
+    out.version = *version;
+    out.readOnly = why;
+    return out;
 }
 
 Result copyDatabase(sqlite3 *source, const QString &destPath)
@@ -322,26 +622,68 @@ Result copyDatabase(sqlite3 *source, const QString &destPath)
     return Result::success();
 }
 
-QString upgradeCopyPath(const QString &path, int version)
+QString upgradeCopyPath(const QString &path, int version, int n)
 {
     const QString base = path.endsWith(QStringLiteral(".sqlite")) ? path.chopped(7) : path;
-    QString candidate = QStringLiteral("%1.v%2.sqlite").arg(base).arg(version);
-    for (int n = 2; QFileInfo::exists(candidate); ++n)
-        candidate = QStringLiteral("%1.v%2-%3.sqlite").arg(base).arg(version).arg(n);
-    return candidate;
+    return n < 2 ? QStringLiteral("%1.v%2.sqlite").arg(base).arg(version)
+                 : QStringLiteral("%1.v%2-%3.sqlite").arg(base).arg(version).arg(n);
+}
+
+namespace
+{
+
+bool sameBytes(const QString &a, const QString &b)
+{
+    QFile fa(a), fb(b);
+    if (!fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly) || fa.size() != fb.size())
+        return false;
+    while (!fa.atEnd()) {
+        if (fa.read(1 << 20) != fb.read(1 << 20))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+Expected<QString> keepUpgradeCopy(sqlite3 *db, const QString &path, int version)
+{
+    // The copy is written under a name of its own and renamed once complete, so an
+    // interrupted copy is never taken for a kept one; the next attempt starts it afresh.
+    const QString part = upgradeCopyPath(path, version, 1) + QStringLiteral(".part");
+    QFile::remove(part);
+    QFile::remove(part + QStringLiteral("-journal"));
+    if (Result r = copyDatabase(db, part); !r)
+        return r;
+    // An earlier attempt that kept its copy and then failed kept this very store: a second copy
+    // would only multiply it.
+    QString target;
+    for (int n = 1;; ++n) {
+        target = upgradeCopyPath(path, version, n);
+        if (!QFileInfo::exists(target))
+            break;
+        if (sameBytes(target, part)) {
+            QFile::remove(part);
+            return target;
+        }
+    }
+    if (!QFile::rename(part, target)) {
+        QFile::remove(part);
+        return Expected<QString>::failure(QStringLiteral("the copy cannot be named %1").arg(target));
+    }
+    return target;
 }
 
 Result upgradeStore(const TableDef &def, sqlite3 *db, const QString &path, int fromVersion)
 {
-    const QString copy = upgradeCopyPath(path, fromVersion);
-    if (Result r = copyDatabase(db, copy); !r)
-        return Result::failure(QStringLiteral("no copy of the older store could be kept (%1)").arg(r.message()));
+    const Expected<QString> copy = keepUpgradeCopy(db, path, fromVersion);
+    if (!copy)
+        return Result::failure(QStringLiteral("no copy of the older store could be kept (%1)").arg(copy.message()));
     if (Result r = exec(db, QStringLiteral("BEGIN IMMEDIATE")); !r)
         return r;
     Expected<std::int64_t> now = queryInt(db, QStringLiteral("PRAGMA user_version"));
     if (now && *now >= RecordStore::kSchemaVersion) { // another handle upgraded it meanwhile
         exec(db, QStringLiteral("ROLLBACK"));
-        QFile::remove(copy);
         return Result::success();
     }
     QStringList steps;
@@ -356,6 +698,13 @@ Result upgradeStore(const TableDef &def, sqlite3 *db, const QString &path, int f
         for (const KeyDef &k : def.keys)
             steps << QStringLiteral("DROP INDEX IF EXISTS %1").arg(quoted(k.name));
         steps << indexSql(def);
+    }
+    if (fromVersion < 2) {
+        // Version 2 keeps each key over the subsets of the rows too, and the counts.
+        for (std::size_t sub = 0; sub < def.subsets.size(); ++sub)
+            for (std::size_t k = 0; k < def.keys.size(); ++k)
+                steps << subsetIndexSql(def, int(k), int(sub));
+        steps << countsSql(def);
     }
     steps << QStringLiteral("PRAGMA user_version = %1").arg(RecordStore::kSchemaVersion);
     for (const QString &sql : steps) {
@@ -403,6 +752,15 @@ QString exclusion(const TableDef &def, int key, bool throughIndex)
     QStringList terms;
     for (const KeyComponent &c : def.keys[key].components)
         terms << (throughIndex ? QString() : QStringLiteral("+")) + column(def, c.field)
+                + (isText(def.fields[c.field]) ? QStringLiteral(" <> ''") : QStringLiteral(" <> 0"));
+    return terms.size() == 1 ? terms.front() : QLatin1Char('(') + terms.join(QStringLiteral(" OR ")) + QLatin1Char(')');
+}
+
+QString keyCondition(const TableDef &def, int key, const QString &row)
+{
+    QStringList terms;
+    for (const KeyComponent &c : def.keys[key].components)
+        terms << (row.isEmpty() ? QString() : row + QLatin1Char('.')) + column(def, c.field)
                 + (isText(def.fields[c.field]) ? QStringLiteral(" <> ''") : QStringLiteral(" <> 0"));
     return terms.size() == 1 ? terms.front() : QLatin1Char('(') + terms.join(QStringLiteral(" OR ")) + QLatin1Char(')');
 }
@@ -495,12 +853,29 @@ QString updateSql(const TableDef &def)
     for (std::size_t i = 0; i < pk.components.size(); ++i)
         where << QStringLiteral("%1 = ?%2").arg(column(def, pk.components[i].field)).arg(n + 2 + int(i));
     where << QStringLiteral("%1 = ?%2").arg(quoted(kRevisionColumn)).arg(n + 2 + int(pk.components.size()));
+    // With the key's own condition, so the search goes through the key's index (it leaves
+    // out the blank and zero values that no row of the key holds).
+    where << exclusion(def, def.primaryKey());
     return QStringLiteral("UPDATE %1 SET %2 WHERE %3")
         .arg(quoted(def.store), sets.join(QStringLiteral(", ")), where.join(QStringLiteral(" AND ")));
 }
 
 FieldValue columnValue(const FieldDef &field, sqlite3_stmt *s, int col)
 {
+    // A value is read as it is stored. Another tool may have written one that its field's
+    // type cannot hold (a text in a number field, a number beyond the field's range): it is
+    // kept as it is, so the row is shown, found and paged over by what it holds.
+    const int stored = sqlite3_column_type(s, col);
+    auto text = [&] {
+        const auto *t = reinterpret_cast<const char *>(sqlite3_column_text(s, col));
+        return QString::fromUtf8(t, sqlite3_column_bytes(s, col));
+    };
+    if (field.type == FieldType::String || field.type == FieldType::Memo)
+        return text();
+    if (stored == SQLITE_TEXT || stored == SQLITE_BLOB)
+        return text();
+    if (stored == SQLITE_NULL)
+        return zeroValue(field);
     switch (field.type) {
     case FieldType::Real:
         return sqlite3_column_double(s, col);
@@ -509,17 +884,20 @@ FieldValue columnValue(const FieldDef &field, sqlite3_stmt *s, int col)
         // the nearest count of 10^-places is the value that was written.
         static const double scales[] = { 1, 10, 100, 1000, 10000, 100000, 1000000 };
         const double x = sqlite3_column_double(s, col);
-        if (field.places >= 0 && field.places <= 6)
-            return Decimal::fromScaled(std::llround(x * scales[field.places]), field.places);
-        return Decimal::fromDouble(x).rounded(field.places);
-    }
-    case FieldType::String:
-    case FieldType::Memo: {
-        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(s, col));
-        return QString::fromUtf8(text, sqlite3_column_bytes(s, col));
+        if (field.places >= 0 && field.places <= 6 && std::fabs(x) < 1e15) {
+            const Decimal d = Decimal::fromScaled(std::llround(x * scales[field.places]), field.places);
+            if (stored == SQLITE_INTEGER || std::fabs(d.toDouble() - x) <= std::fabs(x) * 1e-15)
+                return d;
+        }
+        return x; // more places or digits than the field has
     }
     default:
-        return std::int64_t(sqlite3_column_int64(s, col));
+        if (stored == SQLITE_INTEGER)
+            return std::int64_t(sqlite3_column_int64(s, col));
+        const double x = sqlite3_column_double(s, col);
+        if (x == std::trunc(x) && std::fabs(x) < 9e18)
+            return std::int64_t(x);
+        return x;
     }
 }
 
@@ -567,8 +945,12 @@ bool bindValue(sqlite3_stmt *s, int index, const FieldDef &field, const FieldVal
     if (const auto *d = std::get_if<double>(&value))
         return sqlite3_bind_double(s, index, *d) == SQLITE_OK;
     std::optional<Decimal> number = asNumber(value);
-    if (!number)
-        return false;
+    if (!number) {
+        // A text that another tool stored in a number field: bound as the text it is, so the
+        // row is found by it (a write of such a value is refused before it gets here).
+        const QByteArray utf8 = std::get<QString>(value).toUtf8();
+        return sqlite3_bind_text(s, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT) == SQLITE_OK;
+    }
     if (field.type == FieldType::Decimal || field.type == FieldType::Real || *number != Decimal(number->truncated()))
         return sqlite3_bind_double(s, index, number->toDouble()) == SQLITE_OK;
     return sqlite3_bind_int64(s, index, number->truncated()) == SQLITE_OK;

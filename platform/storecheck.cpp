@@ -9,21 +9,50 @@ using namespace storeschema;
 
 QString StoreReport::line() const
 {
+    QString notes;
+    if (recovered)
+        notes += QStringLiteral("; a write that was interrupted has been undone");
+    if (!readOnly.isEmpty())
+        notes += QStringLiteral("; %1, so it can only be read").arg(readOnly);
     switch (state) {
     case State::Ok:
-        return QStringLiteral("%1: %2 rows, ok").arg(store).arg(rows);
+        return QStringLiteral("%1: %2 rows, ok%3").arg(store).arg(rows).arg(notes);
     case State::Created:
         return QStringLiteral("%1: 0 rows, created empty").arg(store);
     case State::Older:
-        return QStringLiteral("%1: %2 rows, version %3, upgraded when the program next opens it")
+        return QStringLiteral("%1: %2 rows, version %3, upgraded when the program next opens it%4")
             .arg(store)
             .arg(rows)
-            .arg(version);
+            .arg(version)
+            .arg(notes);
     case State::Damaged:
         break;
     }
     return QStringLiteral("%1: DAMAGED (%2); left as it is").arg(store, problem);
 }
+
+namespace
+{
+
+QStringList queryTexts(sqlite3 *db, const QString &sql)
+{
+    QStringList out;
+    sqlite3_stmt *s = nullptr;
+    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &s, nullptr) != SQLITE_OK) {
+        out << QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_finalize(s);
+        return out;
+    }
+    int rc;
+    while ((rc = sqlite3_step(s)) == SQLITE_ROW)
+        out << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 0)));
+    if (rc != SQLITE_DONE)
+        out << QString::fromUtf8(sqlite3_errmsg(db));
+    sqlite3_finalize(s);
+    return out;
+}
+
+} // namespace
 
 StoreReport checkStore(const TableDef &def, const QString &dataFolder)
 {
@@ -40,45 +69,56 @@ StoreReport checkStore(const TableDef &def, const QString &dataFolder)
             return damaged(r.message());
         report.state = StoreReport::State::Created;
     }
-    Expected<int> version = inspectReadOnly(def, path);
-    if (!version)
-        return damaged(version.message());
-    report.version = *version;
+    const bool walBefore = QFileInfo(path + QStringLiteral("-wal")).size() > 0;
+    Expected<OpenedFile> opened = openStoreFile(def, path);
+    if (!opened)
+        return damaged(opened.message());
+    sqlite3 *db = opened->db;
+    report.version = opened->version;
+    report.recovered = opened->recovered;
+    report.readOnly = opened->readOnly;
 
-    sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        const QString text = QString::fromUtf8(sqlite3_errmsg(db));
-        sqlite3_close(db);
-        return damaged(text);
-    }
-    sqlite3_busy_timeout(db, 10000);
     // integrity_check reads every page and every index entry: the full check, row by row.
-    QStringList problems;
-    sqlite3_stmt *s = nullptr;
-    if (sqlite3_prepare_v2(db, "PRAGMA integrity_check(20)", -1, &s, nullptr) == SQLITE_OK) {
-        int rc;
-        while ((rc = sqlite3_step(s)) == SQLITE_ROW)
-            problems << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 0)));
-        if (rc != SQLITE_DONE)
-            problems << QString::fromUtf8(sqlite3_errmsg(db));
-    } else {
-        problems << QString::fromUtf8(sqlite3_errmsg(db));
-    }
-    sqlite3_finalize(s);
+    QStringList problems = queryTexts(db, QStringLiteral("PRAGMA integrity_check(20)"));
     if (problems == QStringList { QStringLiteral("ok") }) {
         problems.clear();
-        const QByteArray count = QStringLiteral("SELECT COUNT(*) FROM %1").arg(quoted(def.store)).toUtf8();
-        if (sqlite3_prepare_v2(db, count.constData(), -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW)
-            report.rows = sqlite3_column_int64(s, 0);
-        else
-            problems << QString::fromUtf8(sqlite3_errmsg(db));
-        sqlite3_finalize(s);
+        const QStringList rows = queryTexts(db, QStringLiteral("SELECT COUNT(*) FROM %1").arg(quoted(def.store)));
+        bool isNumber = false;
+        report.rows = rows.value(0).toLongLong(&isNumber);
+        if (rows.size() != 1 || !isNumber)
+            problems << rows;
+    }
+    // The counts the store keeps must agree with the rows it holds.
+    if (problems.isEmpty() && opened->version >= 2) {
+        for (std::size_t k = 0; k < def.keys.size() && problems.isEmpty(); ++k) {
+            for (int sub = -1; sub < int(def.subsets.size()); ++sub) {
+                QString where = exclusion(def, int(k), false);
+                if (sub >= 0)
+                    where += QStringLiteral(" AND ") + subsetCondition(def, sub);
+                const QString name = countName(def, int(k), sub);
+                const QString kept
+                    = queryTexts(db, QStringLiteral("SELECT %1 FROM %2").arg(quoted(name), quoted(kCountsTable)))
+                          .value(0);
+                const QString real
+                    = queryTexts(db, QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2").arg(quoted(def.store), where))
+                          .value(0);
+                if (kept != real) {
+                    problems
+                        << QStringLiteral("the count %1 is %2 but the store holds %3 such rows").arg(name, kept, real);
+                    break;
+                }
+            }
+        }
     }
     sqlite3_close(db);
+    // A write-ahead log that no other connection held was taken into the store as it closed.
+    if (walBefore && !QFileInfo::exists(path + QStringLiteral("-wal")))
+        report.recovered = true;
     if (!problems.isEmpty())
         return damaged(problems.join(QStringLiteral("; ")));
     if (report.state != StoreReport::State::Created)
-        report.state = *version < RecordStore::kSchemaVersion ? StoreReport::State::Older : StoreReport::State::Ok;
+        report.state
+            = opened->version < RecordStore::kSchemaVersion ? StoreReport::State::Older : StoreReport::State::Ok;
     return report;
 }
 

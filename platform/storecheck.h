@@ -16,6 +16,8 @@ struct StoreReport {
     std::int64_t rows = 0;
     int version = 0;
     QString problem; // Damaged: what is wrong
+    bool recovered = false; // a write a crash interrupted was undone (or a log taken in)
+    QString readOnly; // why the store can only be read here, if it cannot be written
 
     QString line() const; // "BREWSV3: 12 rows, ok"
 };

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -73,11 +74,21 @@ struct KeyDef {
     bool autoNumbered = false; // a new row gets the highest value + 1 (single numeric component)
 };
 
+// A share of the rows that lists are often limited to (brews in stock): the rows whose text
+// field `field` is `value`. The store keeps an index of each key over these rows alone and
+// counts them, so a list limited to them is as quick as the whole key, whatever their share.
+struct SubsetDef {
+    QString name; // "InStock"
+    int field = 0;
+    QString value; // "1"
+};
+
 struct TableDef {
     QString store; // "BREWSV3": the file is <store>.sqlite
     QString prefix; // "ALE"
     std::vector<FieldDef> fields; // row fields in row order, then the memos
     std::vector<KeyDef> keys;
+    std::vector<SubsetDef> subsets;
 
     int fieldIndex(const QString &name) const; // name with or without prefix, any case; -1 if none
     int keyIndex(const QString &name) const; // likewise for keys
@@ -104,4 +115,19 @@ struct Row {
 
     static Row blank(const TableDef &def);
     friend bool operator==(const Row &, const Row &) = default;
+};
+
+// A stored row that its record's members cannot hold whole: another tool wrote a value
+// beyond a field's type (a batch number of 70000, a text where a number belongs). The
+// record holds the nearest value its member can, and keeps the row as stored here, so the
+// row is still found and paged over by what it holds, and a field the user leaves alone is
+// written back as it was (where the store's rules then refuse it), never narrowed.
+struct StoredRow {
+    std::shared_ptr<const Row> row; // null when every value fits its member
+    std::vector<int> unfit; // the fields whose member holds a nearest value
+
+    friend bool operator==(const StoredRow &a, const StoredRow &b)
+    {
+        return a.unfit == b.unfit && (a.row == b.row || (a.row && b.row && *a.row == *b.row));
+    }
 };

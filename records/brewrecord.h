@@ -4,6 +4,7 @@
 
 #include "platform/date.h"
 #include "platform/decimal.h"
+#include "platform/tabledef.h"
 
 #include <QString>
 #include <cstdint>
@@ -60,6 +61,8 @@ struct BrewRecord {
     // Memos, stored with the row.
     QString NOTES; // 1,000 bytes
     QString NOTESBIG; // 18,000 bytes
+
+    StoredRow stored; // the row as stored, when a value did not fit its member
 
     friend bool operator==(const BrewRecord &, const BrewRecord &) = default;
 };

@@ -86,9 +86,12 @@ const std::vector<FieldBinding<BrewRecord>> &BrewsTable::fields()
     return list;
 }
 
-const TableDef &BrewsTable::definition()
+namespace
 {
-    static const TableDef def = makeTableDef<BrewRecord>(QStringLiteral("BREWSV3"), QStringLiteral("ALE"), fields(),
+
+TableDef makeDefinition()
+{
+    TableDef def = makeTableDef<BrewRecord>(QStringLiteral("BREWSV3"), QStringLiteral("ALE"), BrewsTable::fields(),
         {
             { QStringLiteral("KeyRecord"), { QStringLiteral("RECORDNUMBER") }, true, true, true },
             { QStringLiteral("KeyBrewNumber"), { QStringLiteral("-BATCHNUMBER") }, true, false, true },
@@ -97,6 +100,16 @@ const TableDef &BrewsTable::definition()
             { QStringLiteral("QualityKey"), { QStringLiteral("-OVERALL") } },
             { QStringLiteral("CostKey"), { QStringLiteral("BREWCOST") } },
         });
+    // The browse lists brews in stock through every key: the store keeps each key over them too.
+    def.subsets = { { QStringLiteral("InStock"), def.fieldIndex(QStringLiteral("STOCKONHAND")), QStringLiteral("1") } };
+    return def;
+}
+
+} // namespace
+
+const TableDef &BrewsTable::definition()
+{
+    static const TableDef def = makeDefinition();
     return def;
 }
 
@@ -143,5 +156,5 @@ Expected<bool> BrewsTable::batchNumberInUse(int batchNumber, std::int32_t except
     if (!row->has_value())
         return false;
     const int recordField = 0; // RECORDNUMBER
-    return std::get<std::int64_t>((**row).values[recordField]) != exceptRecord;
+    return (**row).values[recordField] != FieldValue(std::int64_t(exceptRecord));
 }

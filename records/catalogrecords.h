@@ -3,6 +3,7 @@
 // (SHOPPING) and web links (W_LINK).
 
 #include "platform/decimal.h"
+#include "platform/tabledef.h"
 
 #include <QString>
 #include <cstdint>
@@ -11,6 +12,8 @@ struct KitRecord // prefix BRW
 {
     double RECORDNUMBER = 0; // whole numbers only
     QString NAMEOFBREW; // STRING(45)
+    StoredRow stored; // the row as stored, when a value did not fit its member
+
     friend bool operator==(const KitRecord &, const KitRecord &) = default;
 };
 
@@ -22,6 +25,8 @@ struct ShoppingRecord // prefix SHO
     Decimal QTY; // DECIMAL(5,2)
     Decimal PRICE; // DECIMAL(7,2)
     Decimal AMOUNT; // DECIMAL(7,2)
+    StoredRow stored; // the row as stored, when a value did not fit its member
+
     friend bool operator==(const ShoppingRecord &, const ShoppingRecord &) = default;
 };
 
@@ -30,5 +35,7 @@ struct WebLinkRecord // prefix WEB
     std::int32_t RECORDNUMBER = 0;
     QString WEBADDRESS; // STRING(80)
     QString NAMECOMMENT; // STRING(45)
+    StoredRow stored; // the row as stored, when a value did not fit its member
+
     friend bool operator==(const WebLinkRecord &, const WebLinkRecord &) = default;
 };

@@ -8,14 +8,18 @@
 #include "platform/recordstore.h"
 
 #include <QString>
+#include <algorithm>
+#include <cmath>
 #include <functional>
+#include <limits>
 #include <map>
 #include <type_traits>
 
 template <class R> struct FieldBinding {
     FieldDef def;
     std::function<FieldValue(const R &)> get;
-    std::function<void(R &, const FieldValue &)> set;
+    // Sets the member; false when the member cannot hold the value and holds the nearest one.
+    std::function<bool(R &, const FieldValue &)> set;
 };
 
 namespace binding
@@ -29,12 +33,82 @@ template <class M> FieldValue toValue(const M &m)
         return m; // double, Decimal, QString
 }
 
-template <class M> void fromValue(const FieldValue &v, M &m)
+// The value held at the nearest end of the member's range, never wrapped.
+template <class M> bool fromValue(const FieldValue &v, M &m)
 {
-    if constexpr (std::is_integral_v<M>)
-        m = static_cast<M>(std::get<std::int64_t>(v));
-    else
-        m = std::get<M>(v);
+    if constexpr (std::is_integral_v<M>) {
+        constexpr auto low = std::numeric_limits<M>::min();
+        constexpr auto high = std::numeric_limits<M>::max();
+        if (const auto *i = std::get_if<std::int64_t>(&v)) {
+            m = static_cast<M>(std::clamp<std::int64_t>(*i, std::int64_t(low), std::int64_t(high)));
+            return *i >= std::int64_t(low) && *i <= std::int64_t(high);
+        }
+        if (const auto *d = std::get_if<double>(&v)) {
+            if (std::isnan(*d)) {
+                m = 0;
+                return false;
+            }
+            m = *d <= double(low) ? low : *d >= double(high) ? high : static_cast<M>(*d);
+            return *d == std::trunc(*d) && *d >= double(low) && *d <= double(high);
+        }
+        if (const auto *dec = std::get_if<Decimal>(&v)) {
+            const long long t = dec->truncated();
+            m = static_cast<M>(std::clamp<long long>(t, low, high));
+            return t >= low && t <= high && *dec == Decimal(t);
+        }
+        m = 0; // a text where a number belongs
+        return false;
+    } else if constexpr (std::is_same_v<M, Decimal>) {
+        if (const auto *dec = std::get_if<Decimal>(&v)) {
+            m = *dec;
+            return true;
+        }
+        if (const auto *i = std::get_if<std::int64_t>(&v)) {
+            m = Decimal((long long)*i);
+            return true;
+        }
+        if (const auto *d = std::get_if<double>(&v); d && std::isfinite(*d)) {
+            constexpr double kHeld = 1e15;
+            m = Decimal::fromDouble(std::clamp(*d, -kHeld, kHeld));
+            return false; // more digits or places than the field has
+        }
+        m = Decimal();
+        return false;
+    } else if constexpr (std::is_same_v<M, double>) {
+        if (const auto *d = std::get_if<double>(&v)) {
+            m = *d;
+            return true;
+        }
+        if (const auto *i = std::get_if<std::int64_t>(&v)) {
+            m = double(*i);
+            return true;
+        }
+        if (const auto *dec = std::get_if<Decimal>(&v)) {
+            m = dec->toDouble();
+            return true;
+        }
+        m = 0;
+        return false;
+    } else {
+        if (const auto *t = std::get_if<QString>(&v)) {
+            m = *t;
+            return true;
+        }
+        m = std::visit(
+            [](const auto &x) -> QString {
+                using T = std::decay_t<decltype(x)>;
+                if constexpr (std::is_same_v<T, std::int64_t>)
+                    return QString::number(x);
+                else if constexpr (std::is_same_v<T, double>)
+                    return QString::number(x, 'g', 15);
+                else if constexpr (std::is_same_v<T, Decimal>)
+                    return x.toPlainText();
+                else
+                    return x;
+            },
+            v);
+        return true;
+    }
 }
 
 } // namespace binding
@@ -42,7 +116,7 @@ template <class M> void fromValue(const FieldValue &v, M &m)
 template <class R, class M> FieldBinding<R> bindField(FieldDef def, M R::*member)
 {
     return { std::move(def), [member](const R &r) { return binding::toValue(r.*member); },
-        [member](R &r, const FieldValue &v) { binding::fromValue(v, r.*member); } };
+        [member](R &r, const FieldValue &v) { return binding::fromValue(v, r.*member); } };
 }
 
 // A key in a table's field list: field names without prefix; "-" before a name makes the
@@ -59,7 +133,7 @@ template <class R>
 TableDef makeTableDef(const QString &store, const QString &prefix, const std::vector<FieldBinding<R>> &fields,
     const std::vector<KeyLayout> &keys)
 {
-    TableDef def { store, prefix, {}, {} };
+    TableDef def { store, prefix, {}, {}, {} };
     for (const FieldBinding<R> &f : fields)
         def.fields.push_back(f.def);
     for (const KeyLayout &k : keys) {
@@ -105,14 +179,37 @@ public:
         row.values.reserve(m_fields.size());
         for (const FieldBinding<R> &f : m_fields)
             row.values.push_back(f.get(record));
+        // A value its member could not hold goes back as it was stored, unless the member
+        // was given another value since.
+        if (const std::shared_ptr<const Row> &stored = record.stored.row) {
+            for (int i : record.stored.unfit) {
+                R held;
+                m_fields[std::size_t(i)].set(held, stored->values[std::size_t(i)]);
+                if (m_fields[std::size_t(i)].get(held) == row.values[std::size_t(i)])
+                    row.values[std::size_t(i)] = stored->values[std::size_t(i)];
+            }
+        }
         return row;
     }
     R fromRow(const Row &row) const
     {
         R record;
+        std::vector<int> unfit;
         for (std::size_t i = 0; i < m_fields.size(); ++i)
-            m_fields[i].set(record, row.values[i]);
+            if (!m_fields[i].set(record, row.values[i]))
+                unfit.push_back(int(i));
+        if (!unfit.empty())
+            record.stored = { std::make_shared<const Row>(row), std::move(unfit) };
         return record;
+    }
+    // The fields of a record read from the store whose stored values its members cannot
+    // hold ("ALE:BATCHNUMBER"), for the windows to flag.
+    QStringList unfitFields(const R &record) const
+    {
+        QStringList out;
+        for (int i : record.stored.unfit)
+            out << definition().fieldName(i);
+        return out;
     }
 
     Expected<RecordPage<R>> readPage(

@@ -107,8 +107,8 @@ TEST_F(StoreFile, ANewerStoreIsRefusedAndLeftAsItIs)
         RecordStore store(itemsDef(), m_dir.path());
         ASSERT_TRUE(store.open());
     }
-    sql(path(), "PRAGMA user_version = 2");
-    expectRefused(QStringLiteral("the store is of version 2; this program reads stores up to version 1"), "newer");
+    sql(path(), "PRAGMA user_version = 3");
+    expectRefused(QStringLiteral("the store is of version 3; this program reads stores up to version 2"), "newer");
 }
 
 TEST_F(StoreFile, AnOlderStoreIsUpgradedAfterACopyIsKept)
@@ -124,7 +124,7 @@ TEST_F(StoreFile, AnOlderStoreIsUpgradedAfterACopyIsKept)
     EXPECT_EQ(sqlInt(copy, "SELECT COUNT(*) FROM ITEMS"), 3);
     EXPECT_EQ(sqlInt(copy, "SELECT COUNT(*) FROM pragma_table_info('ITEMS') WHERE name = 'revision'"), 0);
 
-    EXPECT_EQ(sqlInt(path(), "PRAGMA user_version"), 1);
+    EXPECT_EQ(sqlInt(path(), "PRAGMA user_version"), RecordStore::kSchemaVersion);
     Expected<Page> all = store.readPage(KeyNumber, Bound::edge(), Direction::Forward, 10);
     ASSERT_TRUE(all.ok());
     EXPECT_EQ(numbers(all->rows), (std::vector<std::int64_t> { 1, 2, 3 }));

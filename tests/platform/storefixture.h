@@ -39,6 +39,7 @@ inline TableDef itemsDef()
         { QStringLiteral("ByName"), { { NAME, false } }, false, false, false },
         { QStringLiteral("ByScore"), { { SCORE, true } }, false, false, false },
         { QStringLiteral("ByPrice"), { { PRICE, false } }, false, false, false } };
+    def.subsets = { { QStringLiteral("Flagged"), FLAG, QStringLiteral("1") } };
     return def;
 }
 

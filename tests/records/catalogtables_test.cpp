@@ -32,7 +32,7 @@ protected:
     ScriptedPrompter m_prompter;
 };
 
-KitRecord kit(const char *name) { return { 0, QString::fromLatin1(name) }; }
+KitRecord kit(const char *name) { return { 0, QString::fromLatin1(name), {} }; }
 
 TEST_F(Catalogues, KitNamesAreUniqueWhateverTheirCase)
 {
@@ -83,7 +83,7 @@ TEST_F(Catalogues, DeleteAllEmptiesTheShoppingListAndNumberingStartsAgain)
         for (const char *item : { "Hops", "Malt", "Yeast" })
             add(shopping,
                 ShoppingRecord {
-                    0, QString::fromLatin1(item), QStringLiteral("1 kg"), Decimal(1), dec("2.50"), dec("2.50") });
+                    0, QString::fromLatin1(item), QStringLiteral("1 kg"), Decimal(1), dec("2.50"), dec("2.50"), {} });
         EXPECT_EQ(listed(shopping, ShoppingKey::KeyRecordNumber), (std::vector<std::int64_t> { 1, 2, 3 }));
         EXPECT_FALSE(ShoppingTable::removeStore(m_dir.path()).ok()) << "refused while the list is open";
     }
@@ -91,7 +91,8 @@ TEST_F(Catalogues, DeleteAllEmptiesTheShoppingListAndNumberingStartsAgain)
     ShoppingTable shopping(m_dir.path());
     ASSERT_TRUE(shopping.open());
     EXPECT_EQ(*shopping.countAll(), 0);
-    const ShoppingRecord first = add(shopping, ShoppingRecord { 0, QStringLiteral("Sugar"), {}, Decimal(1), {}, {} });
+    const ShoppingRecord first
+        = add(shopping, ShoppingRecord { 0, QStringLiteral("Sugar"), {}, Decimal(1), {}, {}, {} });
     EXPECT_EQ(first.RECORDNUMBER, 1);
 }
 
@@ -99,10 +100,10 @@ TEST_F(Catalogues, WebLinksListedByAddressUnlessBlank)
 {
     WebLinksTable links(m_dir.path());
     ASSERT_TRUE(links.open());
-    add(links, WebLinkRecord { 0, QStringLiteral("https://example.org/b"), QStringLiteral("Shop") });
-    add(links, WebLinkRecord { 0, QStringLiteral("https://example.org/a"), QString() });
-    add(links, WebLinkRecord { 0, QStringLiteral("https://example.org/b"), QStringLiteral("Same shop") });
-    add(links, WebLinkRecord { 0, QString(), QStringLiteral("No address") });
+    add(links, WebLinkRecord { 0, QStringLiteral("https://example.org/b"), QStringLiteral("Shop"), {} });
+    add(links, WebLinkRecord { 0, QStringLiteral("https://example.org/a"), QString(), {} });
+    add(links, WebLinkRecord { 0, QStringLiteral("https://example.org/b"), QStringLiteral("Same shop"), {} });
+    add(links, WebLinkRecord { 0, QString(), QStringLiteral("No address"), {} });
     EXPECT_EQ(*links.countAll(), 4);
     EXPECT_EQ(listed(links, WebLinkKey::KeyWeb), (std::vector<std::int64_t> { 2, 1, 3 }));
     EXPECT_EQ(listed(links, WebLinkKey::KeyName), (std::vector<std::int64_t> { 4, 3, 1 }));

@@ -41,7 +41,8 @@ const Layout kLayouts[] = {
         "SPAREDEC1 SPAREDEC2 SPAREDEC3 SPAREREAL1 SPAREREAL2 SPAREREAL3 SPARELONG1 SPARESHORT1 SPARESHORT2 SPARESHORT3 "
         "SPARELONG2 SPARELONG3 SPAREBYTE1 SPAREBYTE2 SPAREBYTE3 SPAREBYTE4 SPAREBYTE5 SPARESTRG1 SPARESTRG2 SPARESTRG3 "
         "SPARESTRG4 SPARESTRG5 SPAREFIELD1 SPAREFIELD2 SPAREFIELD3 SPAREFIELD4 STOCKONHAND NOTES NOTESBIG revision",
-        "ByBrewKey ByDateKey CostKey KeyBrewNumber KeyRecord QualityKey" },
+        "ByBrewKey ByBrewKey_InStock ByDateKey ByDateKey_InStock CostKey CostKey_InStock KeyBrewNumber "
+        "KeyBrewNumber_InStock KeyRecord KeyRecord_InStock QualityKey QualityKey_InStock" },
     { "BRANDS4", "RECORDNUMBER NAMEOFBREW revision", "BrewKey RecordKey" },
     { "SHOPPING", "RECORDNUMBER ITEM SIZE QTY PRICE AMOUNT revision", "KeyRecordNumber" },
     { "W_LINK", "RECORDNUMBER WEBADDRESS NAMECOMMENT revision", "KeyName KeyRecordNumber KeyWeb" },
