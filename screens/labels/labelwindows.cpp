@@ -6,18 +6,12 @@
 
 void openCreateStandardLabels(QWidget *parent, std::function<void()> print)
 {
-    const QString procedure = QStringLiteral("Win_CreateStandardLabels");
-    if (WindowHost::bringToFront(procedure))
-        return;
-    Win_CreateStandardLabels window(std::move(print), parent);
-    WindowHost::call(&window, procedure);
+    WindowHost::callOnce(QStringLiteral("Win_CreateStandardLabels"),
+        [parent, print] { return std::make_unique<Win_CreateStandardLabels>(print, parent); });
 }
 
 void openCreateOwnLabels(QWidget *parent, std::function<void()> print)
 {
-    const QString procedure = QStringLiteral("Win_CreateOwnLabels");
-    if (WindowHost::bringToFront(procedure))
-        return;
-    Win_CreateOwnLabels window(std::move(print), parent);
-    WindowHost::call(&window, procedure);
+    WindowHost::callOnce(QStringLiteral("Win_CreateOwnLabels"),
+        [parent, print] { return std::make_unique<Win_CreateOwnLabels>(print, parent); });
 }

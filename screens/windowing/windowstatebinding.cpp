@@ -5,7 +5,9 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
+#include <algorithm>
 
 namespace
 {
@@ -61,17 +63,41 @@ private:
     WindowStateBinding::Sizing m_sizing;
 };
 
-// A stored position that lies on no screen (a screen since removed) is not used.
-bool onSomeScreen(const QWidget *window, const QPoint &pos)
+// The window frame the window system draws around a top-level window: as it is once the window
+// has been shown, or a title bar and thin borders before that.
+QMargins frameOf(const QWidget *window)
 {
-    if (window->parentWidget())
-        return true; // MDI children live inside the frame
-    const QRect r(pos, window->size());
-    for (QScreen *s : QGuiApplication::screens())
-        if (s->availableGeometry().intersects(r))
-            return true;
-    return false;
+    if (!window->isWindow())
+        return {};
+    const QRect frame = window->frameGeometry();
+    const QRect inner = window->geometry();
+    if (frame != inner)
+        return { inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom() };
+    return { 4, 30, 4, 4 };
 }
+
+// The size the window will show at: its own once set, else the one its layout asks for.
+QSize sizeOf(const QWidget *window)
+{
+    return window->testAttribute(Qt::WA_Resized) || !window->sizeHint().isValid()
+        ? window->size()
+        : window->sizeHint().expandedTo(window->minimumSize());
+}
+
+// The window's own area (without the frame the window system draws around it) moved and shrunk
+// so that it and its frame lie in `room`.
+QRect fitted(QRect rect, const QRect &room, const QMargins &frame)
+{
+    const QRect inner = room.marginsRemoved(frame);
+    rect.setSize(rect.size().boundedTo(inner.size()));
+    rect.moveLeft(std::clamp(rect.left(), inner.left(), std::max(inner.left(), inner.right() - rect.width() + 1)));
+    rect.moveTop(std::clamp(rect.top(), inner.top(), std::max(inner.top(), inner.bottom() - rect.height() + 1)));
+    return rect;
+}
+
+// Where the window's own area stands: inside its frame for a top-level window.
+QPoint placeOf(const QWidget *window) { return window->isWindow() ? window->geometry().topLeft() : window->pos(); }
 
 } // namespace
 
@@ -96,8 +122,8 @@ void WindowStateBinding::useWindowStateFile()
 
 void WindowStateBinding::bind(QWidget *window, const QString &procedure, Sizing sizing)
 {
-    apply(window, backing().load(procedure), sizing);
     new Binder(window, procedure, sizing);
+    apply(window, backing().load(procedure), sizing);
 }
 
 void WindowStateBinding::storeNow(QWidget *window)
@@ -113,23 +139,55 @@ WindowPlacement WindowStateBinding::placementOf(const QWidget *window, Sizing si
     p.maximized = window->isMaximized();
     p.minimized = window->isMinimized();
     if (!p.maximized && !p.minimized) {
-        p.pos = window->pos();
+        // A top-level window keeps the place of its own area, not of the frame around it: window
+        // systems differ in how they take a frame's place before a window is shown, and a window
+        // put back by its frame's place crept by the frame's size at each opening.
+        p.pos = placeOf(window);
         if (sizing == Resizable)
             p.size = window->size();
     }
     return p;
 }
 
+QRect WindowStateBinding::roomFor(const QWidget *window, const QPoint &at)
+{
+    if (!window->isWindow() && window->parentWidget())
+        return window->parentWidget()->rect();
+    QScreen *screen = QGuiApplication::screenAt(at);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(at, window->size());
+}
+
 void WindowStateBinding::apply(QWidget *window, const WindowPlacement &placement, Sizing sizing)
 {
     if (!placement.known)
         return;
+    QRect rect(placement.pos.value_or(placeOf(window)), sizeOf(window));
     if (placement.size && sizing == Resizable && placement.size->isValid())
-        window->resize(placement.size->expandedTo(window->minimumSize()).boundedTo(window->maximumSize()));
-    if (placement.pos && onSomeScreen(window, *placement.pos))
-        window->move(*placement.pos);
+        rect.setSize(placement.size->expandedTo(window->minimumSize()).boundedTo(window->maximumSize()));
+    // A place on a monitor no longer attached, or a size beyond the screen, is brought back. A
+    // child is kept inside its frame once the frame is on screen.
+    const bool roomKnown = window->isWindow() || !window->parentWidget() || window->parentWidget()->isVisible();
+    if (roomKnown)
+        rect = fitted(rect, roomFor(window, rect.center()), frameOf(window));
+    if (placement.pos)
+        window->setGeometry(rect); // for a top-level window, the place of its own area
+
+    else if (rect.size() != sizeOf(window) || (placement.size && sizing == Resizable))
+        window->resize(rect.size());
     if (placement.maximized)
         window->setWindowState(window->windowState() | Qt::WindowMaximized);
     else if (placement.minimized)
         window->setWindowState(window->windowState() | Qt::WindowMinimized);
+}
+
+void WindowStateBinding::keepOnScreen(QWidget *window)
+{
+    if (!window->isWindow() && window->parentWidget() && !window->parentWidget()->isVisible())
+        return;
+    const QRect rect(placeOf(window), sizeOf(window));
+    const QRect shown = fitted(rect, roomFor(window, rect.center()), frameOf(window));
+    if (shown != rect)
+        window->setGeometry(shown);
 }

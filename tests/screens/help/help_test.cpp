@@ -6,9 +6,12 @@
 #include "screens/help/helpwindow.h"
 #include "screens/windowing/windowhost.h"
 
+#include <QHelpContentWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
@@ -104,4 +107,29 @@ TEST(Help, MissingPagesFileIsReportedNotFatal)
     help.showContents();
     ASSERT_EQ(prompter.shown().size(), 1u);
     EXPECT_EQ(prompter.shown()[0].icon, MessageIcon::Error);
+}
+
+TEST_F(HelpFixture, TheHelpWindowOpensOnScreenShowsWholeTitlesAndClosesWithEscape)
+{
+    help.showContents();
+    guitest::settle();
+    HelpWindow *window = help.window();
+    ASSERT_NE(window, nullptr);
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(window->frameGeometry()))
+        << window->frameGeometry().y() << "+" << window->frameGeometry().height();
+
+    // Every open title fits the contents pane.
+    QHelpContentWidget *contents = window->contents();
+    const QFontMetrics metrics(contents->font());
+    for (QModelIndex i = contents->model()->index(0, 0); i.isValid(); i = contents->indexBelow(i)) {
+        const QRect cell = contents->visualRect(i);
+        const int textRight = cell.left() + metrics.horizontalAdvance(i.data().toString());
+        EXPECT_LE(textRight, contents->viewport()->width()) << i.data().toString().toStdString();
+    }
+
+    guitest::showActive(window);
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, Qt::Key_Escape);
+    guitest::settle();
+    EXPECT_FALSE(window->isVisible());
 }
