@@ -38,13 +38,13 @@ CommandLine CommandLine::parse(int argc, const char *const *argv)
         const QLatin1String n(name);
         return arg == n || arg.startsWith(n + QLatin1Char('='));
     };
-    auto number = [&](int &i, const QString &arg, const char *name, int &out) {
+    auto number = [&](int &i, const QString &arg, const char *name, int &out, const char *what = "a batch number") {
         QString text;
         bool ok = false;
         if (valueOf(i, arg, QLatin1String(name), text))
             out = text.toInt(&ok);
         if (!ok)
-            line.error = QStringLiteral("%1 needs a batch number").arg(QLatin1String(name));
+            line.error = QStringLiteral("%1 needs %2").arg(QLatin1String(name), QLatin1String(what));
         return ok;
     };
 
@@ -82,6 +82,20 @@ CommandLine CommandLine::parse(int argc, const char *const *argv)
             if (!number(i, arg, "--to", line.to))
                 return line;
             haveTo = true;
+        } else if (line.command == Command::Report && is(arg, "--record")) {
+            if (!number(i, arg, "--record", line.record, "a record number"))
+                return line;
+            if (line.record <= 0) {
+                line.error = QStringLiteral("--record needs a record number above 0");
+                return line;
+            }
+        } else if (line.command == Command::Report && is(arg, "--labels")) {
+            if (!number(i, arg, "--labels", line.labels, "a number of labels"))
+                return line;
+            if (line.labels < 1 || line.labels > 500) {
+                line.error = QStringLiteral("--labels needs a number of labels from 1 to 500");
+                return line;
+            }
         } else if (!haveCommand && arg == QLatin1String("check")) {
             line.command = Command::Check;
             haveCommand = true;
@@ -150,6 +164,7 @@ QString CommandLine::usage()
     return QStringLiteral("usage: maltwright [--data-dir DIR]\n"
                           "       maltwright check [--data-dir DIR]\n"
                           "       maltwright report NAME [--from N --to M] --pdf FILE [--data-dir DIR]\n"
+                          "       maltwright report NAME --record N [--labels N] --pdf FILE [--data-dir DIR]\n"
                           "       maltwright export-csv [--record N] [--out FILE] [--data-dir DIR]\n"
                           "       maltwright backup DEST [--data-dir DIR]\n"
                           "       maltwright --help | --version\n"
@@ -158,7 +173,9 @@ QString CommandLine::usage()
                           "  check         verify every store without opening a window; exits non-zero\n"
                           "                when one is damaged\n"
                           "  report        print the report NAME to a PDF file without opening a window;\n"
-                          "                --from and --to give the batch range of Rpt_ByBatchNoSelRange\n"
+                          "                --from and --to give the batch range of Rpt_ByBatchNoSelRange;\n"
+                          "                --record picks the brew (by record number) of a one-brew printout\n"
+                          "                or label sheet, --labels the number of labels (1 to 500, default 8)\n"
                           "  export-csv    write the brew export file (every brew, or the brew of record\n"
                           "                number N) to FILE (default: the export file in the data folder)\n"
                           "  backup        copy the data files into the folder DEST\n"

@@ -18,6 +18,8 @@ struct CommandLine {
     bool rangeGiven = false;
     int from = 0;
     int to = 0;
+    int record = 0; // --record N: the brew of a one-brew printout, by record number
+    int labels = 0; // --labels N: how many labels (0: eight)
 
     static CommandLine parse(int argc, const char *const *argv);
     static QString usage();

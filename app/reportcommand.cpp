@@ -6,6 +6,7 @@
 #include "records/brewstable.h"
 #include "records/globals.h"
 #include "records/settings.h"
+#include "reports/brewprintouts.h"
 #include "reports/pagerenderer.h"
 #include "reports/reportcatalogue.h"
 #include "reports/reportrun.h"
@@ -40,6 +41,9 @@ int runReportCommand(const CommandLine &line, QTextStream &out, QTextStream &err
     request.rangeGiven = line.rangeGiven;
     request.from = line.from;
     request.to = line.to;
+    request.record = line.record;
+    request.labels = line.labels;
+    request.standalone = true;
     Expected<PreparedReport> report = reportcatalogue::prepare(line.reportName, request);
     if (!report) {
         err << "maltwright: " << report.message() << "\n";
@@ -55,7 +59,12 @@ int runReportCommand(const CommandLine &line, QTextStream &out, QTextStream &err
         err << "maltwright: " << written.message() << "\n";
         return 1;
     }
-    out << line.reportName << ": " << document->recordCount() << " brews on " << document->pageCount()
-        << (document->pageCount() == 1 ? " page" : " pages") << " written to " << line.pdfPath << "\n";
+    out << line.reportName << ": ";
+    if (brewprintouts::isLabels(line.reportName))
+        out << document->recordCount() << " labels on ";
+    else if (!brewprintouts::exists(line.reportName))
+        out << document->recordCount() << " brews on ";
+    out << document->pageCount() << (document->pageCount() == 1 ? " page" : " pages") << " written to " << line.pdfPath
+        << "\n";
     return 0;
 }

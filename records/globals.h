@@ -40,7 +40,11 @@ struct Globals {
     QString AGESTRING; // STRING(55)
     QString COMMENTLINE1, COMMENTLINE2, COMMENTLINE3, COMMENTLINE4, COMMENTLINE5; // STRING(45)
     QString LABELHEADER, LABELBODY; // STRING(35)
-    std::uint8_t HOWMANYLABELS = 0;
+    // Labels to print. The spin boxes offer 1 to 500, so the count is held in 16 bits:
+    // a byte would turn 300 labels into 44.
+    std::uint16_t HOWMANYLABELS = 0;
+    // The heading of the standard label: 1 the kit/recipe name, 0 the batch name.
+    std::uint8_t labelDescription = 1;
 
     CostFigures cost;
 

@@ -1,6 +1,7 @@
 #include "reports/reportcatalogue.h"
 
 #include "reports/brewlistreports.h"
+#include "reports/brewprintouts.h"
 
 namespace reportcatalogue
 {
@@ -10,7 +11,7 @@ QStringList names()
     QStringList list;
     for (const BrewListMember &m : brewlist::members())
         list << m.procedure;
-    return list;
+    return list + brewprintouts::names();
 }
 
 bool exists(const QString &procedure) { return names().contains(procedure); }
@@ -23,9 +24,14 @@ bool takesRange(const QString &procedure)
 
 Expected<PreparedReport> prepare(const QString &procedure, const ReportRequest &request)
 {
+    if (brewprintouts::exists(procedure))
+        return brewprintouts::prepare(procedure, request);
     const BrewListMember *member = brewlist::find(procedure);
     if (!member)
         return Expected<PreparedReport>::failure(QStringLiteral("There is no report named %1.").arg(procedure));
+    if (request.record != 0 || request.labels != 0)
+        return Expected<PreparedReport>::failure(
+            QStringLiteral("%1 lists brews; it takes no record number and no number of labels.").arg(procedure));
     brewlist::Options options = brewlist::optionsFromGlobals();
     if (member->range) {
         if (request.rangeGiven) {

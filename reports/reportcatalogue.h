@@ -21,6 +21,11 @@ struct ReportRequest {
     bool rangeGiven = false;
     int from = 0; // a batch range, for the reports that take one
     int to = 0;
+    int record = 0; // the brew of a one-brew printout, by record number
+    int labels = 0; // the number of labels; 0 keeps the label windows' count
+    // Run on its own (the report command): the values a window would hand over (the age
+    // text, the label texts) are taken from the brew.
+    bool standalone = false;
 };
 
 namespace reportcatalogue

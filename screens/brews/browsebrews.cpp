@@ -10,6 +10,8 @@
 #include "screens/exchange/rpt_csv_brewfile.h"
 #include "screens/help/helpsystem.h"
 #include "screens/help/helpwindow.h"
+#include "screens/labels/labelwindows.h"
+#include "screens/printing/calledreport.h"
 #include "screens/widgets/artwork.h"
 #include "screens/widgets/notesedit.h"
 #include "screens/windowing/pagedlisttable.h"
@@ -17,6 +19,7 @@
 #include "screens/windowing/windowcatalogue.h"
 #include "screens/windowing/windowhost.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -97,6 +100,28 @@ BrowseBrewsCalls BrowseBrews::realCalls()
     calls.calculateCost = [this] { WindowCatalogue::instance().open(Win_CalculateCost::kProcedure, this); };
     calls.makeCsv = [this] { callMakeCsv(this); };
     calls.csvReport = [this] { showCsvBrewFileReport(this); };
+    // The printouts of the highlighted brew read it again by its record number; the browse
+    // waits until the preview is closed.
+    const auto printout = [this](const char *procedure, bool ofBrew) {
+        return [this, procedure, ofBrew] {
+            ReportRequest request;
+            request.dataFolder = settings::dataFolder();
+            if (ofBrew) {
+                const std::optional<BrewRecord> brew = m_logic->selected();
+                if (!brew)
+                    return;
+                request.record = brew->RECORDNUMBER;
+            }
+            calledreport::run(QApplication::activeWindow(), QString::fromLatin1(procedure), request, *m_prompter);
+        };
+    };
+    calls.printBrew = printout("Rpt_SingleSelectedBrewOnly", true);
+    calls.printNotes = printout("Rpt_SingleSelectedBrewsDetailedNotes", true);
+    calls.printTastingSheet = printout("Rpt_TastingScoreSheet", true);
+    calls.printRecordSheet = printout("Rpt_BrewingRecordSheet", false);
+    calls.createOwnLabels = [this, printout] { openCreateOwnLabels(this, printout("Rpt_BottleLabCreate", true)); };
+    calls.createStandardLabels
+        = [this, printout] { openCreateStandardLabels(this, printout("Rpt_BottleLabStandard", true)); };
     return calls;
 }
 

@@ -1,11 +1,14 @@
 #include "screens/calculators/calculators.h"
 
+#include "platform/gui/messagebox.h"
 #include "records/globals.h"
+#include "records/settings.h"
 #include "screens/calculators/win_alccalculator.h"
 #include "screens/calculators/win_calculatecost.h"
 #include "screens/calculators/win_gravitycorrection.h"
 #include "screens/calculators/win_sugaralc.h"
 #include "screens/calculators/win_unitconversions.h"
+#include "screens/printing/calledreport.h"
 #include "screens/windowing/windowhost.h"
 
 namespace
@@ -43,8 +46,21 @@ void openUnitConversions(QWidget *parent)
 void openCalculateCost(QWidget *parent)
 {
     // An open cost window keeps its figures; this request ends at once.
-    WindowHost::callOnce(Win_CalculateCost::kProcedure,
-        [parent] { return std::make_unique<Win_CalculateCost>(glo(), reportStarter(), parent); });
+    // " &Print" shows the printed breakdown over the window, which stays open for it.
+    auto prompter = std::make_shared<MessageBoxPrompter>(parent);
+    auto shownOver = std::make_shared<QDialog *>(nullptr);
+    std::function<void()> starter = reportStarter();
+    if (!starter)
+        starter = [shownOver, prompter] {
+            ReportRequest request;
+            request.dataFolder = settings::dataFolder();
+            calledreport::run(*shownOver, QStringLiteral("Rpt_UnitCostCalculation"), request, *prompter);
+        };
+    WindowHost::callOnce(Win_CalculateCost::kProcedure, [parent, starter, shownOver] {
+        auto window = std::make_unique<Win_CalculateCost>(glo(), starter, parent);
+        *shownOver = window.get();
+        return window;
+    });
 }
 
 void openSugarAlc(QWidget *parent)

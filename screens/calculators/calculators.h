@@ -15,6 +15,5 @@ void openUnitConversions(QWidget *parent); // Win_UnitConversions
 void openCalculateCost(QWidget *parent);
 void openSugarAlc(QWidget *parent); // Win_SugarAlc
 
-// What " &Print" of the cost window starts (the unit-cost report). Until one is
-// set the button stays disabled and its tooltip says why.
+// What " &Print" of the cost window starts instead of the printed breakdown (tests).
 void setCostReportStarter(std::function<void()> starter);

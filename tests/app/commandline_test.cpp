@@ -211,3 +211,70 @@ TEST(CommandLine, ReportRefusesABadNameRangeOrFolder)
     EXPECT_TRUE(QDir(empty).isEmpty());
     EXPECT_FALSE(QFileInfo::exists(missing));
 }
+
+TEST(CommandLine, OneBrewPrintoutsAndLabelSheets)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    QTemporaryDir dir;
+    makeLog(dir.path(), 3);
+    {
+        // A brew without a batch number.
+        BrewsTable table(dir.path());
+        ASSERT_TRUE(table.open().ok());
+        BrewRecord b;
+        b.RECORDNUMBER = 4;
+        b.BREWKIT = QStringLiteral("Unnumbered");
+        b.STOCKONHAND = QStringLiteral("1");
+        ScriptedPrompter prompter;
+        const auto inserted = table.insert(b, prompter);
+        ASSERT_TRUE(inserted.ok()) << inserted.message.text.toStdString();
+    }
+    const QString labels = dir.filePath(QStringLiteral("labels.pdf"));
+    const Outcome o = runProgram({ "report", "Rpt_BottleLabStandard", "--record", "2", "--labels", "9", "--pdf", labels,
+        "--data-dir", dir.path() });
+    ASSERT_EQ(o.code, 0) << o.err.toStdString();
+    EXPECT_EQ(o.out, QStringLiteral("Rpt_BottleLabStandard: 9 labels on 2 pages written to %1\n").arg(labels));
+    const QString sheet1 = tool("pdftotext", { "-f", "1", "-l", "1", labels, "-" });
+    EXPECT_EQ(sheet1.count(QLatin1String("Brew Batch No. 2")), 8);
+    EXPECT_EQ(sheet1.count(QLatin1String("Kit number 2")), 8);
+    EXPECT_EQ(tool("pdftotext", { "-f", "2", "-l", "2", labels, "-" }).count(QLatin1String("Brew Batch No. 2")), 1);
+
+    const QString brew = dir.filePath(QStringLiteral("brew.pdf"));
+    const Outcome b = runProgram(
+        { "report", "Rpt_SingleSelectedBrewOnly", "--record", "3", "--pdf", brew, "--data-dir", dir.path() });
+    ASSERT_EQ(b.code, 0) << b.err.toStdString();
+    EXPECT_EQ(b.out, QStringLiteral("Rpt_SingleSelectedBrewOnly: 1 page written to %1\n").arg(brew));
+    const QString text = tool("pdftotext", { "-layout", brew, "-" });
+    EXPECT_TRUE(text.contains(QLatin1String("Kit number 3")));
+    EXPECT_TRUE(text.contains(QLatin1String("%Alc by Weight:")));
+
+    struct Case {
+        QStringList args;
+        int code;
+        const char *message;
+    };
+    const QString pdf = dir.filePath(QStringLiteral("x.pdf"));
+    const Case cases[] = {
+        { { "report", "Rpt_SingleSelectedBrewOnly", "--pdf", pdf, "--data-dir", dir.path() }, 2,
+            "maltwright: Rpt_SingleSelectedBrewOnly prints one brew: give its record number (--record N)." },
+        { { "report", "Rpt_TastingScoreSheet", "--record", "99", "--pdf", pdf, "--data-dir", dir.path() }, 2,
+            "maltwright: There is no brew with record number 99." },
+        { { "report", "Rpt_TastingScoreSheet", "--record", "4", "--pdf", pdf, "--data-dir", dir.path() }, 2,
+            "maltwright: This brew has no batch number, so there is no tasting sheet for it." },
+        { { "report", "Rpt_BottleLabCreate", "--record", "1", "--labels", "0", "--pdf", pdf }, 2,
+            "maltwright: --labels needs a number of labels from 1 to 500" },
+        { { "report", "Rpt_BottleLabCreate", "--record", "x", "--pdf", pdf }, 2,
+            "maltwright: --record needs a record number" },
+        { { "report", "Rpt_BrewsByCost", "--record", "1", "--pdf", pdf, "--data-dir", dir.path() }, 2,
+            "maltwright: Rpt_BrewsByCost lists brews; it takes no record number and no number of labels." },
+        { { "report", "Rpt_BrewingRecordSheet", "--labels", "5", "--pdf", pdf, "--data-dir", dir.path() }, 2,
+            "maltwright: Rpt_BrewingRecordSheet prints no labels" },
+    };
+    for (const Case &c : cases) {
+        const Outcome r = runProgram(c.args);
+        EXPECT_EQ(r.code, c.code) << c.message << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QLatin1String(c.message))) << r.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(pdf));
+}
