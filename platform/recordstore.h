@@ -136,6 +136,10 @@ public:
     StoreResult update(Row &row, Prompter &prompter, WriteKind kind = WriteKind::Change);
     // Deletes the stored row with the row's primary key.
     StoreResult remove(const Row &row, Prompter &prompter);
+    // Deletes every row in one transaction: either all go or none does. Other handles may
+    // keep the store open (a report reading it sees the rows it already read, then none).
+    // Auto-numbering starts again at 1.
+    Result removeAllRows();
 
     // A consistent copy of the store through SQLite's online backup, written to `path`.
     Result backupTo(const QString &path) const;
