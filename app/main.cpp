@@ -2,7 +2,10 @@
 //
 //   maltwright [--data-dir DIR]          the program
 //   maltwright check [--data-dir DIR]    verify every store without a window
+//   maltwright report NAME ... --pdf FILE  a report to PDF without a window
+//   maltwright --help | --version
 #include "app/commandline.h"
+#include "app/reportcommand.h"
 
 #include "platform/gui/messagebox.h"
 #include "platform/storecheck.h"
@@ -14,6 +17,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <chrono>
 #include <csignal>
@@ -84,8 +88,25 @@ int main(int argc, char **argv)
 #endif
     const CommandLine line = CommandLine::parse(argc, argv);
     if (!line.error.isEmpty()) {
-        std::fprintf(stderr, "maltwright: %s\n%s", qPrintable(line.error), CommandLine::usage());
+        std::fprintf(stderr, "maltwright: %s\n%s", qPrintable(line.error), qPrintable(CommandLine::usage()));
         return 2;
+    }
+    if (line.command == CommandLine::Command::Help) {
+        std::fputs(qPrintable(CommandLine::usage()), stdout);
+        return 0;
+    }
+    if (line.command == CommandLine::Command::Version) {
+        std::fputs(qPrintable(CommandLine::version()), stdout);
+        return 0;
+    }
+    if (line.command == CommandLine::Command::Report) {
+        // No window opens: the pages are laid out and painted off screen, display or not.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return runReportCommand(line, out, err);
     }
     if (line.command == CommandLine::Command::Check) {
         QCoreApplication app(argc, argv);

@@ -1,0 +1,115 @@
+#include "reports/pagedocument.h"
+
+#include "platform/picture.h"
+#include "reports/reportfonts.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+
+void placeBand(std::vector<PageItem> &out, const Band &band, QPointF origin, double bandWidth, int pageNumber,
+    const QStringList *values)
+{
+    for (const ReportItem &it : band.items) {
+        PageItem p;
+        p.kind = it.kind;
+        p.font = it.font;
+        p.color = it.color;
+        p.align = it.align;
+        p.penMm = it.penMm;
+        QRectF r = it.mm.translated(origin);
+        QString text = it.text;
+        if (it.pageNumber)
+            text = Picture(it.text).text(pageNumber);
+        else if (it.field >= 0)
+            text = values && it.field < values->size() ? values->at(it.field) : QString();
+        if (it.kind == ReportItem::Kind::Text) {
+            if (r.width() <= 0)
+                r.setWidth(std::max(0.0, bandWidth - it.mm.x()));
+            if (r.height() <= 0)
+                r.setHeight(reportfont::lineHeightMm(it.font));
+            // A value is cut to its column, never spilling into the next one.
+            text = reportfont::cut(it.font, text, r.width());
+            if (text.isEmpty())
+                continue;
+        } else if (it.kind == ReportItem::Kind::Memo && text.isEmpty()) {
+            continue;
+        }
+        p.mm = r;
+        p.text = text;
+        out.push_back(std::move(p));
+    }
+}
+
+} // namespace
+
+std::vector<const PageItem *> ReportPage::textsAt(double yMm, double toleranceMm) const
+{
+    std::vector<const PageItem *> found;
+    for (const PageItem &i : items)
+        if (i.kind == ReportItem::Kind::Text && std::abs(i.mm.y() - yMm) <= toleranceMm)
+            found.push_back(&i);
+    std::sort(found.begin(), found.end(), [](const PageItem *a, const PageItem *b) { return a->mm.x() < b->mm.x(); });
+    return found;
+}
+
+const PageItem *ReportPage::textAt(double xMm, double yMm) const
+{
+    for (const PageItem &i : items)
+        if (i.kind == ReportItem::Kind::Text && std::abs(i.mm.x() - xMm) < 0.01 && std::abs(i.mm.y() - yMm) < 0.01)
+            return &i;
+    return nullptr;
+}
+
+bool ReportPage::hasText(const QString &text) const
+{
+    return std::any_of(items.begin(), items.end(), [&](const PageItem &i) { return i.text == text; });
+}
+
+PageDocument::PageDocument(ReportDescription description, std::shared_ptr<ReportSource> source,
+    std::vector<Cursor> pageStarts, std::int64_t records)
+    : m_description(std::move(description))
+    , m_source(std::move(source))
+    , m_pageStarts(std::move(pageStarts))
+    , m_records(records)
+{
+    if (m_pageStarts.empty())
+        m_pageStarts.push_back(Cursor {});
+}
+
+Expected<ReportPage> PageDocument::page(int index) const
+{
+    if (index < 0 || index >= pageCount())
+        return Expected<ReportPage>::failure(QStringLiteral("There is no page %1.").arg(index + 1));
+    std::vector<QStringList> records;
+    if (m_records > 0) {
+        Expected<ReportSource::Chunk> chunk
+            = m_source->read(m_pageStarts[std::size_t(index)], m_description.bandsPerPage(), true);
+        if (!chunk)
+            return chunk.result();
+        records = std::move(chunk->values);
+    }
+    return layOut(m_description, index + 1, records);
+}
+
+ReportPage PageDocument::layOut(const ReportDescription &d, int number, const std::vector<QStringList> &records)
+{
+    ReportPage page;
+    page.number = number;
+    const double left = d.bodyMm.left();
+    const double fullWidth = d.bodyMm.width();
+    placeBand(page.items, d.header, QPointF(left, d.headerTopMm), fullWidth, number, nullptr);
+    const int columns = d.columns();
+    const double bandWidth = columns > 1 ? d.detail.widthMm : fullWidth;
+    const std::size_t shown = std::min(records.size(), std::size_t(d.bandsPerPage()));
+    for (std::size_t i = 0; i < shown; ++i) {
+        const int column = int(i) % columns;
+        const int row = int(i) / columns;
+        const QPointF origin(left + column * bandWidth, d.bodyMm.top() + row * d.detail.heightMm);
+        placeBand(page.items, d.detail, origin, bandWidth, number, &records[i]);
+    }
+    placeBand(page.items, d.footer, QPointF(left, d.footerTopMm), fullWidth, number, nullptr);
+    return page;
+}

@@ -1,0 +1,46 @@
+#include "reports/reportcatalogue.h"
+
+#include "reports/brewlistreports.h"
+
+namespace reportcatalogue
+{
+
+QStringList names()
+{
+    QStringList list;
+    for (const BrewListMember &m : brewlist::members())
+        list << m.procedure;
+    return list;
+}
+
+bool exists(const QString &procedure) { return names().contains(procedure); }
+
+bool takesRange(const QString &procedure)
+{
+    const BrewListMember *m = brewlist::find(procedure);
+    return m && m->range;
+}
+
+Expected<PreparedReport> prepare(const QString &procedure, const ReportRequest &request)
+{
+    const BrewListMember *member = brewlist::find(procedure);
+    if (!member)
+        return Expected<PreparedReport>::failure(QStringLiteral("There is no report named %1.").arg(procedure));
+    brewlist::Options options = brewlist::optionsFromGlobals();
+    if (member->range) {
+        if (request.rangeGiven) {
+            options.from = request.from;
+            options.to = request.to;
+        }
+        if (std::optional<QString> error = brewlist::rangeError(options.from, options.to))
+            return Expected<PreparedReport>::failure(*error);
+    } else if (request.rangeGiven) {
+        return Expected<PreparedReport>::failure(
+            QStringLiteral("%1 prints every brew it selects; only Rpt_ByBatchNoSelRange takes a batch range.")
+                .arg(procedure));
+    }
+    return PreparedReport { procedure, brewlist::description(*member, options),
+        brewlist::source(*member, request.dataFolder, options) };
+}
+
+} // namespace reportcatalogue
