@@ -1,6 +1,9 @@
 #include "reports/reportcatalogue.h"
 
+#include "platform/clock.h"
+#include "records/globals.h"
 #include "reports/brewlistreports.h"
+#include "reports/cataloguereports.h"
 
 namespace reportcatalogue
 {
@@ -10,6 +13,7 @@ QStringList names()
     QStringList list;
     for (const BrewListMember &m : brewlist::members())
         list << m.procedure;
+    list << cataloguereports::names();
     return list;
 }
 
@@ -23,6 +27,15 @@ bool takesRange(const QString &procedure)
 
 Expected<PreparedReport> prepare(const QString &procedure, const ReportRequest &request)
 {
+    if (cataloguereports::exists(procedure)) {
+        if (request.rangeGiven)
+            return Expected<PreparedReport>::failure(
+                QStringLiteral("%1 prints the whole list; only Rpt_ByBatchNoSelRange takes a batch range.")
+                    .arg(procedure));
+        const date::Day today = glo().THISDAY ? glo().THISDAY : Clock::current().today();
+        return PreparedReport { procedure, cataloguereports::description(procedure, today),
+            cataloguereports::source(procedure, request.dataFolder) };
+    }
     const BrewListMember *member = brewlist::find(procedure);
     if (!member)
         return Expected<PreparedReport>::failure(QStringLiteral("There is no report named %1.").arg(procedure));
