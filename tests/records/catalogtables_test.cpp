@@ -45,6 +45,7 @@ TEST_F(Catalogues, KitNamesAreUniqueWhateverTheirCase)
     add(kits, kit("")); // any number of blank names, none of them listed
     EXPECT_EQ(*kits.countAll(), 4);
     EXPECT_EQ(listed(kits, KitKey::BrewKey), (std::vector<std::int64_t> { 2, 1 }));
+    EXPECT_EQ(*kits.names(), (QStringList { "amber ale", "Best Bitter" })) << "the brew form's choices";
 
     KitRecord again;
     ASSERT_TRUE(kits.reserve(again, m_prompter).ok());
