@@ -206,8 +206,7 @@ public:
         int noPrice = 0;
         Bound from = Bound::edge();
         for (;;) {
-            Expected<RecordPage<ShoppingRecord>> page
-                = m_table.readPage(m_key, from, Direction::Forward, kPageRows);
+            Expected<RecordPage<ShoppingRecord>> page = m_table.readPage(m_key, from, Direction::Forward, kPageRows);
             if (!page)
                 return page.result();
             for (const ShoppingRecord &s : page->rows) {
