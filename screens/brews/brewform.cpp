@@ -5,15 +5,20 @@
 #include "platform/picture.h"
 #include "records/brewstable.h"
 #include "records/kitstable.h"
-#include "screens/calculators/calculators.h"
+#include "screens/calculators/win_alccalculator.h"
+#include "screens/calculators/win_calculatecost.h"
+#include "screens/calculators/win_sugaralc.h"
 #include "screens/help/helpsystem.h"
 #include "screens/help/helpwindow.h"
+#include "screens/widgets/artwork.h"
 #include "screens/widgets/datepicker.h"
 #include "screens/widgets/datespinbox.h"
 #include "screens/widgets/decimalspinbox.h"
 #include "screens/widgets/intspinbox.h"
 #include "screens/widgets/notesedit.h"
 #include "screens/windowing/fieldhistory.h"
+#include "screens/windowing/formbinder.h"
+#include "screens/windowing/windowcatalogue.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -25,8 +30,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -39,8 +42,6 @@
 
 namespace
 {
-
-const char *const kProcedure = "UpdateBrews";
 
 // The name a control carries: its field's name, or the name of the button.
 QString nameOf(BrewControl id)
@@ -102,69 +103,6 @@ QString nameOf(BrewControl id)
     return names.value(id);
 }
 
-// ---- the pictures of the form, drawn so they scale with the screen
-
-QPixmap mugPicture(bool full)
-{
-    QPixmap pm(28, 28);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF body(5, 6, 14, 18);
-    if (full) {
-        p.fillRect(body.adjusted(1, 4, -1, -1), QColor(0xE0, 0xA0, 0x20)); // beer
-        p.setBrush(Qt::white);
-        p.setPen(Qt::NoPen);
-        p.drawEllipse(QRectF(4, 3, 8, 6)); // the head
-        p.drawEllipse(QRectF(10, 3, 9, 6));
-    }
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0x50, 0x50, 0x50), 1.5));
-    p.drawRoundedRect(body, 2, 2);
-    p.drawArc(QRectF(16, 10, 8, 9), -90 * 16, 180 * 16); // the handle
-    return pm;
-}
-
-QPixmap scorePicture(bool good)
-{
-    QPixmap pm(20, 20);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(good ? QColor(0x2E, 0x9E, 0x44) : QColor(0xB0, 0xB0, 0xB0));
-    p.drawEllipse(QRectF(2, 2, 16, 16));
-    p.setPen(QPen(Qt::white, 2));
-    if (good) {
-        QPainterPath tick;
-        tick.moveTo(6, 10);
-        tick.lineTo(9, 13);
-        tick.lineTo(14, 7);
-        p.drawPath(tick);
-    } else {
-        p.drawLine(QPointF(6, 10), QPointF(14, 10));
-    }
-    return pm;
-}
-
-QIcon calculatorPicture()
-{
-    QPixmap pm(24, 24);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
-    p.setBrush(QColor(0xE8, 0xE8, 0xE8));
-    p.drawRoundedRect(QRectF(4.5, 2.5, 15, 19), 2, 2);
-    p.setBrush(QColor(0xB8, 0xD8, 0xB8));
-    p.drawRect(QRectF(6.5, 4.5, 11, 4));
-    p.setBrush(QColor(0x60, 0x60, 0x60));
-    p.setPen(Qt::NoPen);
-    for (int row = 0; row < 3; ++row)
-        for (int col = 0; col < 3; ++col)
-            p.drawRect(QRectF(7 + col * 4, 11 + row * 3.5, 2.5, 2));
-    return QIcon(pm);
-}
-
 // Room for the longest value a spin box shows, with its arrows.
 int spinWidth(const QWidget *spin, const QString &sample) { return spin->fontMetrics().horizontalAdvance(sample) + 44; }
 
@@ -175,6 +113,18 @@ QLabel *text(const QString &t, QWidget *parent = nullptr)
     return l;
 }
 
+// "=" and the value it leads to, side by side whatever the width of their column.
+QWidget *equals(QLabel *value)
+{
+    auto *pair = new QWidget;
+    auto *row = new QHBoxLayout(pair);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(text(QStringLiteral("=")));
+    row->addWidget(value);
+    row->addStretch();
+    return pair;
+}
+
 } // namespace
 
 BrewForm::BrewForm(FormRequest request, BrewsTable &table, Prompter &prompter, QWidget *parent)
@@ -182,10 +132,15 @@ BrewForm::BrewForm(FormRequest request, BrewsTable &table, Prompter &prompter, Q
     , m_logic(std::make_unique<UpdateBrewsLogic>(request, table, prompter, static_cast<UpdateBrewsView &>(*this)))
     , m_table(table)
 {
-    setObjectName(QLatin1String(kProcedure));
+    setObjectName(kProcedure);
     setSizeGripEnabled(true);
     m_picker = [this](date::Day start) { return DatePicker::pick(this, start); };
-    m_costCalculator = [this] { openCalculateCost(this); };
+    m_costCalculator = [this] { WindowCatalogue::instance().open(Win_CalculateCost::kProcedure, this); };
+    m_binder = new FormBinder(this);
+    m_binder->onAccepted = [this](int id) { m_logic->changed(BrewControl(id)); };
+    m_binder->onStepped = [this](int id) { m_logic->spun(BrewControl(id)); };
+    m_binder->onRefused = [this](int id) { m_logic->refused(BrewControl(id)); };
+    m_binder->onFocusIn = [this](int id) { m_logic->focusIn(BrewControl(id)); };
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("Tabs"));
@@ -205,28 +160,6 @@ BrewForm::BrewForm(FormRequest request, BrewsTable &table, Prompter &prompter, Q
         if (!m_refreshing)
             m_logic->tabChanged(static_cast<BrewTab>(index));
     });
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (!now || now->window() != this || m_done)
-            return; // a message box or another window: the field keeps its focus
-        const BrewControl id = controlOf(now);
-        if (id == m_focused)
-            return;
-        const BrewControl left = m_focused;
-        m_focused = id;
-        // A value set by the spin buttons counts as accepted when the field is left.
-        if (left != BrewControl::None && m_stepped.remove(left))
-            QTimer::singleShot(0, this, [this, left] {
-                if (!m_done)
-                    m_logic->changed(left);
-            });
-        if (id != BrewControl::None)
-            QTimer::singleShot(0, this, [this, id] {
-                // The rules run once the focus has settled, and only if it is still there.
-                if (!m_done && controlOf(QApplication::focusWidget()) == id)
-                    m_logic->focusIn(id);
-            });
-    });
-
     // Ctrl+Tab turns the pages from anywhere in the form. The tab sheet alone only sees the key while
     // the focus is on one of its pages, and the frame's window area takes Ctrl+Tab from every window
     // above it to step through its own child windows, so without these the key did nothing here.
@@ -235,14 +168,18 @@ BrewForm::BrewForm(FormRequest request, BrewsTable &table, Prompter &prompter, Q
     auto *previous = new QShortcut(QKeySequence::PreviousChild, this, this, [this] { turnPage(-1); });
     previous->setContext(Qt::WidgetWithChildrenShortcut);
 
-    FieldHistory::enable(this, QLatin1String(kProcedure), [this](QWidget *field) {
+    FieldHistory::enable(this, kProcedure, [this](QWidget *field) {
         const BrewControl id = controlOf(field);
         if (id != BrewControl::None)
-            accept(id);
+            m_binder->accept(int(id));
     });
 }
 
-BrewForm::~BrewForm() = default;
+BrewForm::~BrewForm()
+{
+    // The rules go before the dialog hides itself, and hiding still moves the focus out of a field.
+    m_binder->stop();
+}
 
 void BrewForm::turnPage(int step)
 {
@@ -281,9 +218,9 @@ bool BrewForm::start(const BrewRecord &row)
     setWindowTitle(m_logic->caption());
     if (m_logic->readOnly()) {
         // Only the tabs, Cancel, Help and the calculator stay usable; the notes can still be read.
-        for (auto it = m_ids.cbegin(); it != m_ids.cend(); ++it) {
-            auto *w = const_cast<QWidget *>(it.key());
-            switch (it.value()) {
+        for (const auto &[control, id] : m_binder->controls()) {
+            auto *w = const_cast<QWidget *>(control);
+            switch (BrewControl(id)) {
             case BrewControl::Cancel:
             case BrewControl::Help:
             case BrewControl::Calculator:
@@ -306,25 +243,20 @@ bool BrewForm::start(const BrewRecord &row)
 
 BrewControl BrewForm::controlOf(const QWidget *widget) const
 {
-    for (const QWidget *w = widget; w && w != this; w = w->parentWidget()) {
-        const auto it = m_ids.constFind(w);
-        if (it != m_ids.constEnd())
-            return it.value();
-    }
-    return BrewControl::None;
+    const int id = m_binder->idOf(widget);
+    return id < 0 ? BrewControl::None : BrewControl(id);
 }
+
+QWidget *BrewForm::control(BrewControl control) const { return m_binder->widget(int(control)); }
 
 QLabel *BrewForm::prompt(BrewControl control) const { return m_prompts.value(control); }
 
 // ---- building
 
-void BrewForm::bind(BrewControl id, QWidget *widget, std::function<void()> load, std::function<void()> store)
+template <class W> W *BrewForm::named(BrewControl id, W *widget)
 {
     widget->setObjectName(nameOf(id));
-    m_controls.insert(id, widget);
-    m_ids.insert(widget, id);
-    if (load || store)
-        m_bindings.push_back({ id, widget, std::move(load), std::move(store) });
+    return widget;
 }
 
 QLabel *BrewForm::promptFor(const QString &t, BrewControl buddy)
@@ -343,7 +275,7 @@ QLabel *BrewForm::display(BrewControl id, std::function<QString()> show)
     label->setTextInteractionFlags(Qt::NoTextInteraction);
     m_displays.push_back([label, show = std::move(show)] { label->setText(show()); });
     if (id != BrewControl::None)
-        bind(id, label, {}, {});
+        m_binder->name(int(id), named(id, label));
     return label;
 }
 
@@ -354,14 +286,13 @@ QWidget *BrewForm::button(BrewControl id, const QString &t, const QString &tip)
     b->setAutoDefault(false);
     if (t == QLatin1String("..."))
         b->setFixedWidth(b->fontMetrics().horizontalAdvance(t) + 20); // a calendar button stays small
-    bind(id, b, {}, {});
-    connect(b, &QPushButton::clicked, this, [this, id] {
+    m_binder->button(int(id), named(id, b), [this, id] {
         if (id == BrewControl::Cancel) {
             reject();
             return;
         }
         if (id == BrewControl::OK)
-            storeAll();
+            storeNotes();
         m_logic->pressed(id);
     });
     return b;
@@ -369,87 +300,37 @@ QWidget *BrewForm::button(BrewControl id, const QString &t, const QString &tip)
 
 QWidget *BrewForm::textEntry(BrewControl id, QString BrewRecord::*field, int width, const QString &tip)
 {
-    auto *e = new QLineEdit;
+    auto *e = named(id, new QLineEdit);
     e->setMaxLength(width);
     e->setMaximumWidth(e->fontMetrics().averageCharWidth() * width + 16);
     e->setToolTip(tip);
-    bind(
-        id, e,
-        [this, e, field] {
-            const QString v = m_logic->record().*field;
-            if (e->text() != v)
-                e->setText(v);
-        },
-        [this, e, field] { m_logic->record().*field = e->text(); });
-    connect(e, &QLineEdit::editingFinished, this, [this, e, field, id] {
-        if (e->text() != m_logic->record().*field)
-            accept(id);
-    });
+    m_binder->text(
+        int(id), e, [this, field] { return m_logic->record().*field; },
+        [this, field](const QString &v) { m_logic->record().*field = v; });
     return e;
 }
 
 QWidget *BrewForm::numberEntry(BrewControl id, const QString &pictureToken, const QString &tip, Decimal low,
     Decimal high, std::function<Decimal(const BrewRecord &)> get, std::function<void(BrewRecord &, Decimal)> set)
 {
-    auto *e = new QLineEdit;
+    auto *e = named(id, new QLineEdit);
     const Picture picture(pictureToken);
     e->setMaxLength(picture.width() + 2);
     e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QString(picture.width() + 2, QLatin1Char('9'))) + 16);
     e->setToolTip(tip);
-    const auto read = [picture, low, high](const QString &typed) -> std::optional<Decimal> {
-        const auto v = picture.parse(typed);
-        if (!v || *v < low || *v > high)
-            return std::nullopt;
-        return v;
-    };
-    bind(
-        id, e,
-        [this, e, picture, get, read] {
-            const Decimal v = get(m_logic->record());
-            if (e->hasFocus() && read(e->text()) == v)
-                return; // being typed in: leave the text as the user has it
-            e->setText(picture.text(v));
-        },
-        [this, e, set, read] {
-            if (const auto v = read(e->text()))
-                set(m_logic->record(), *v);
-        });
-    connect(e, &QLineEdit::editingFinished, this, [this, e, get, read, id] {
-        const auto v = read(e->text());
-        if (!v) {
-            // Refused like a spin box value: a beep, and the focus stays with the text as typed.
-            beep();
-            moveFocus(id);
-            return;
-        }
-        if (*v != get(m_logic->record()))
-            accept(id);
-    });
+    m_binder->number(
+        int(id), e, pictureToken, low, high, [this, get] { return get(m_logic->record()); },
+        [this, set](Decimal v) { set(m_logic->record(), v); });
     return e;
-}
-
-template <class Box> void BrewForm::connectSpin(Box *box, BrewControl id)
-{
-    connect(box, &Box::typed, this, [this, id] { accept(id); });
-    connect(box, &Box::stepped, this, [this, id] { stepped(id); });
-    // Said once the refusal is over, not from inside the focus change that caused it.
-    connect(
-        box, &Box::refused, this, [this, id] { m_logic->refused(id); }, Qt::QueuedConnection);
 }
 
 QWidget *BrewForm::bindSpin(IntSpinBox *s, BrewControl id, const QString &tip,
     std::function<int(const BrewRecord &)> get, std::function<void(BrewRecord &, int)> set)
 {
     s->setToolTip(tip);
-    bind(
-        id, s,
-        [this, s, get] {
-            const int v = get(m_logic->record());
-            if (s->value() != v || (v == 0 && !s->text().isEmpty()))
-                s->setValue(v);
-        },
-        [this, s, set] { set(m_logic->record(), s->value()); });
-    connectSpin(s, id);
+    m_binder->intSpin(
+        int(id), named(id, s), [this, get] { return get(m_logic->record()); },
+        [this, set](int v) { set(m_logic->record(), v); });
     return s;
 }
 
@@ -476,16 +357,10 @@ QWidget *BrewForm::decimalSpin(BrewControl id, Decimal BrewRecord::*field, Decim
     s->setStep(step);
     s->setBlankWhenZero(true);
     s->setToolTip(tip);
-    bind(
-        id, s,
-        [this, s, field] {
-            const Decimal v = m_logic->record().*field;
-            if (s->decimalValue() != v)
-                s->setDecimalValue(v);
-        },
+    m_binder->decimalSpin(
+        int(id), named(id, s), [this, field] { return m_logic->record().*field; },
         // The field holds two places, whatever the box shows.
-        [this, s, field] { m_logic->record().*field = s->decimalValue().rounded(2); });
-    connectSpin(s, id);
+        [this, field](Decimal v) { m_logic->record().*field = v.rounded(2); });
     return s;
 }
 
@@ -584,20 +459,10 @@ QWidget *BrewForm::buildFermentation()
     kit->setInsertPolicy(QComboBox::NoInsert);
     kit->lineEdit()->setMaxLength(45);
     kit->setMinimumContentsLength(30);
-    bind(
-        BrewControl::BREWKIT, kit,
-        [this, kit] {
-            if (kit->currentText() != m_logic->record().BREWKIT)
-                kit->setCurrentText(m_logic->record().BREWKIT);
-        },
-        [this, kit] { m_logic->record().BREWKIT = kit->currentText(); });
     loadKits(kit);
-    // A pick from the list copies the name; typed text counts once it is left.
-    connect(kit, &QComboBox::activated, this, [this] { accept(BrewControl::BREWKIT); });
-    connect(kit->lineEdit(), &QLineEdit::editingFinished, this, [this, kit] {
-        if (kit->currentText() != m_logic->record().BREWKIT)
-            accept(BrewControl::BREWKIT);
-    });
+    m_binder->combo(
+        int(BrewControl::BREWKIT), named(BrewControl::BREWKIT, kit), [this] { return m_logic->record().BREWKIT; },
+        [this](const QString &v) { m_logic->record().BREWKIT = v; });
     line(QStringLiteral("Brew &Kit/Recipe:"), BrewControl::BREWKIT, kit);
 
     line(QStringLiteral("Bre&w Batch Name:"), BrewControl::BREWBATCHNAME,
@@ -623,8 +488,8 @@ QWidget *BrewForm::buildFermentation()
     line(QStringLiteral("Original &Gravity:"), BrewControl::ORIGINALGRAVITY,
         gravitySpin(BrewControl::ORIGINALGRAVITY, &BrewRecord::ORIGINALGRAVITY,
             QStringLiteral("Hydrometer reading before fermentation.")),
-        text(QStringLiteral("=")),
-        display(BrewControl::None, [this] { return picture::format(QStringLiteral("N5.3B"), m_logic->displayOG()); }));
+        equals(display(
+            BrewControl::None, [this] { return picture::format(QStringLiteral("N5.3B"), m_logic->displayOG()); })));
     line(QStringLiteral("Temp. at Read&ing:"), BrewControl::SPAREFIELD1,
         textSpin(BrewControl::SPAREFIELD1, &BrewRecord::SPAREFIELD1,
             QStringLiteral("Temperature of brew at hydrometer reading. (optional)")),
@@ -644,27 +509,15 @@ QWidget *BrewForm::buildFermentation()
     stockRow->addWidget(none);
     stockRow->addWidget(mug);
     stockRow->addStretch();
-    m_controls.insert(BrewControl::STOCKONHAND, have);
-    m_ids.insert(have, BrewControl::STOCKONHAND);
-    m_ids.insert(none, BrewControl::STOCKONHAND);
-    m_bindings.push_back({ BrewControl::STOCKONHAND, have,
-        [this, have, none] {
-            const bool full = m_logic->stockFull();
-            (full ? have : none)->setChecked(true);
-        },
-        [this, have] {
-            m_logic->record().STOCKONHAND = have->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-        } });
+    m_binder->radios(
+        int(BrewControl::STOCKONHAND), { have, none }, [this] { return m_logic->stockFull() ? 0 : 1; },
+        [this](
+            int option) { m_logic->record().STOCKONHAND = option == 0 ? QStringLiteral("1") : QStringLiteral("0"); });
     m_displays.push_back([this, mug] {
         const bool full = m_logic->stockFull();
-        mug->setPixmap(mugPicture(full));
+        mug->setPixmap(artwork::stockMug(full));
         mug->setToolTip(full ? QStringLiteral("Have Stock") : QStringLiteral("No Stock"));
     });
-    for (QRadioButton *option : { have, none })
-        connect(option, &QRadioButton::toggled, this, [this](bool on) {
-            if (on && !m_refreshing)
-                accept(BrewControl::STOCKONHAND);
-        });
     auto *stockPrompt = new QLabel(QStringLiteral("Stock on hand:"));
     stockPrompt->setBuddy(have);
     m_prompts.insert(BrewControl::STOCKONHAND, stockPrompt);
@@ -770,15 +623,15 @@ QWidget *BrewForm::buildBottling()
     line(text(QStringLiteral("Original Gravity:")),
         display(BrewControl::None,
             [this] { return picture::format(QStringLiteral("N4B"), int(m_logic->record().ORIGINALGRAVITY)); }),
-        text(QStringLiteral("=")),
-        display(BrewControl::None, [this] { return picture::format(QStringLiteral("N5.3B"), m_logic->displayOG()); }));
+        equals(display(
+            BrewControl::None, [this] { return picture::format(QStringLiteral("N5.3B"), m_logic->displayOG()); })));
     line(text(QStringLiteral("Date Down:")),
         display(BrewControl::None, [this] { return date::shortText(m_logic->record().DATEDOWN); }));
     field(QStringLiteral("Final &Gravity:"), BrewControl::FINALGRAVITY,
         gravitySpin(BrewControl::FINALGRAVITY, &BrewRecord::FINALGRAVITY,
             QStringLiteral("Hydrometer reading after fermentation.\n(Before adding priming sugar etc.)")),
-        text(QStringLiteral("=")),
-        display(BrewControl::None, [this] { return picture::format(QStringLiteral("N5.3B"), m_logic->displayFG()); }));
+        equals(display(
+            BrewControl::None, [this] { return picture::format(QStringLiteral("N5.3B"), m_logic->displayFG()); })));
     field(QStringLiteral("Temp. at &Read&ing:"), BrewControl::SPAREFIELD2,
         textSpin(BrewControl::SPAREFIELD2, &BrewRecord::SPAREFIELD2,
             QStringLiteral("Temperature of brew at hydrometer reading. (optional)")),
@@ -802,8 +655,10 @@ QWidget *BrewForm::buildBottling()
     altRow->addWidget(sugarAlc);
     altRow->addWidget(alcCalc);
     // These two only open windows; no rule of the form is involved.
-    connect(static_cast<QPushButton *>(sugarAlc), &QPushButton::clicked, this, [this] { openSugarAlc(this); });
-    connect(static_cast<QPushButton *>(alcCalc), &QPushButton::clicked, this, [this] { openAlcCalculator(this); });
+    connect(static_cast<QPushButton *>(sugarAlc), &QPushButton::clicked, this,
+        [this] { WindowCatalogue::instance().open(Win_SugarAlc::kProcedure, this); });
+    connect(static_cast<QPushButton *>(alcCalc), &QPushButton::clicked, this,
+        [this] { WindowCatalogue::instance().open(Win_AlcCalculator::kProcedure, this); });
     grid->addWidget(alternatives, row++, 0, 1, 4);
     grid->addWidget(button(BrewControl::PrimeBottling, QStringLiteral("Prime Entry Field&s"),
                         QStringLiteral("Prime Bottle Conditioning default values.")),
@@ -851,7 +706,7 @@ QWidget *BrewForm::buildTasting()
               picture->setObjectName(nameOf(id) + QStringLiteral("Picture"));
               m_displays.push_back([this, picture, id] {
                   const bool good = m_logic->look(id) == UpdateBrewsLogic::ScoreLook::Good;
-                  picture->setPixmap(scorePicture(good));
+                  picture->setPixmap(artwork::scoreMark(good));
                   picture->setToolTip(good ? QStringLiteral("Good") : QStringLiteral("Low"));
               });
               grid->addWidget(promptFor(prompt, id), row, 0);
@@ -909,8 +764,8 @@ QWidget *BrewForm::buildNotes(BrewControl id, const QString &limit)
     // The limits the form announces, within the memo's room in the store.
     notes->setMaxCharacters(brief ? 1000 : 15000);
     notes->setCapacity(brief ? 1000 : 18000);
-    bind(
-        id, notes,
+    m_binder->custom(
+        int(id), notes,
         [this, notes, field, id] {
             if (!m_notesChanged.contains(id))
                 notes->setStoredText(m_logic->record().*field);
@@ -931,12 +786,12 @@ QLayout *BrewForm::buttonRow()
 {
     auto *row = new QHBoxLayout;
     auto *calculator = new QToolButton;
-    calculator->setIcon(calculatorPicture());
+    calculator->setIcon(artwork::buttonIcon(artwork::ButtonPicture::Calculator));
     calculator->setIconSize(QSize(24, 24));
     calculator->setToolTip(QStringLiteral("Calculator"));
     calculator->setAccessibleName(QStringLiteral("Calculator"));
-    bind(BrewControl::Calculator, calculator, {}, {});
-    connect(calculator, &QToolButton::clicked, this, [] { desktopcalculator::start(); });
+    m_binder->button(
+        int(BrewControl::Calculator), named(BrewControl::Calculator, calculator), [] { desktopcalculator::start(); });
     row->addWidget(calculator);
     row->addStretch();
     QWidget *ok = button(BrewControl::OK, QStringLiteral("&OK"), QStringLiteral("Save details"));
@@ -947,8 +802,7 @@ QLayout *BrewForm::buttonRow()
     auto *help = new QPushButton(QStringLiteral("&Help"));
     help->setToolTip(QStringLiteral("Help about this window."));
     help->setAutoDefault(false);
-    bind(BrewControl::Help, help, {}, {});
-    connect(help, &QPushButton::clicked, this, [] {
+    m_binder->button(int(BrewControl::Help), named(BrewControl::Help, help), [] {
         if (HelpSystem *h = HelpSystem::instance())
             h->showKeyword(QStringLiteral("Edit Brew"));
     });
@@ -979,43 +833,14 @@ void BrewForm::loadKits(QWidget *combo)
 
 // ---- events
 
-void BrewForm::accept(BrewControl id)
+void BrewForm::storeNotes()
 {
-    if (m_refreshing || m_done)
-        return;
-    m_stepped.remove(id);
-    for (const Binding &b : m_bindings)
-        if (b.id == id && b.store)
-            b.store();
-    m_logic->changed(id);
-}
-
-void BrewForm::stepped(BrewControl id)
-{
-    if (m_refreshing || m_done)
-        return;
-    for (const Binding &b : m_bindings)
-        if (b.id == id && b.store)
-            b.store();
-    m_stepped.insert(id);
-    m_logic->spun(id);
-}
-
-void BrewForm::storeAll()
-{
-    // A value still being typed counts as typed when OK or Cancel is chosen.
-    for (const Binding &b : m_bindings) {
-        if (!b.store || b.id == BrewControl::NOTES || b.id == BrewControl::NOTESBIG)
-            continue;
-        if (b.widget->hasFocus() || b.widget->isAncestorOf(QApplication::focusWidget()))
-            b.store();
-    }
     // Notes are taken only when the user changed them, so that opening and closing a brew never
     // rewrites its notes. Notes too long for the brew are refused by the store when saving, with
     // its message, and stay in the form.
-    for (const Binding &b : m_bindings)
-        if (m_notesChanged.contains(b.id))
-            b.store();
+    for (const BrewControl id : { BrewControl::NOTES, BrewControl::NOTESBIG })
+        if (m_notesChanged.contains(id))
+            m_binder->storeOnly(int(id));
 }
 
 void BrewForm::closeEvent(QCloseEvent *event)
@@ -1035,7 +860,9 @@ void BrewForm::reject()
         QDialog::reject();
         return;
     }
-    storeAll();
+    // Escape and the close box see what was typed, as the Cancel button does.
+    m_binder->takeTyped();
+    storeNotes();
     m_logic->cancel();
 }
 
@@ -1089,9 +916,7 @@ void BrewForm::setControlVisible(BrewControl id, bool visible)
 void BrewForm::refresh()
 {
     m_refreshing = true;
-    for (const Binding &b : m_bindings)
-        if (b.load)
-            b.load();
+    m_binder->load();
     for (const auto &show : m_displays)
         show();
     m_refreshing = false;
@@ -1112,6 +937,7 @@ void BrewForm::closeForm()
     if (m_done)
         return;
     m_done = true;
+    m_binder->stop();
     if (m_logic->completed())
         FieldHistory::remember(this);
     QDialog::done(m_logic->completed() ? QDialog::Accepted : QDialog::Rejected);

@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+class FormBinder;
 class IntSpinBox;
 class QLabel;
 class QLayout;
@@ -21,6 +22,8 @@ class BrewForm : public QDialog, private UpdateBrewsView
 {
     Q_OBJECT
 public:
+    static inline const QString kProcedure = QStringLiteral("UpdateBrews");
+
     BrewForm(FormRequest request, BrewsTable &table, Prompter &prompter, QWidget *parent = nullptr);
     ~BrewForm() override;
 
@@ -28,8 +31,9 @@ public:
     bool start(const BrewRecord &row);
 
     UpdateBrewsLogic &logic() { return *m_logic; }
+    const UpdateBrewsLogic &logic() const { return *m_logic; }
     // The control of the form that stands for `control` (tests and the field history use it).
-    QWidget *control(BrewControl control) const { return m_controls.value(control); }
+    QWidget *control(BrewControl control) const;
     BrewControl controlOf(const QWidget *widget) const;
     QTabWidget *tabs() const { return m_tabs; }
     // The prompt of a control, by the control's name (tests check the texts and buddies).
@@ -48,13 +52,6 @@ public slots:
     void reject() override; // Escape: the same as "&Cancel"
 
 private:
-    struct Binding {
-        BrewControl id;
-        QWidget *widget;
-        std::function<void()> load; // record -> widget
-        std::function<void()> store; // widget -> record
-    };
-
     // Shows the next (1) or previous (-1) page, wrapping round.
     void turnPage(int step);
 
@@ -76,11 +73,10 @@ private:
     QWidget *buildNotes(BrewControl notes, const QString &limit);
     QLayout *buttonRow();
 
-    // Binding helpers: each creates the control, names it after its field and registers it.
+    // Binding helpers: each creates the control, names it after its field and binds it.
     QWidget *textEntry(BrewControl id, QString BrewRecord::*field, int width, const QString &tip);
     QWidget *numberEntry(BrewControl id, const QString &picture, const QString &tip, Decimal low, Decimal high,
         std::function<Decimal(const BrewRecord &)> get, std::function<void(BrewRecord &, Decimal)> set);
-    template <class Box> void connectSpin(Box *box, BrewControl id);
     QWidget *bindSpin(IntSpinBox *box, BrewControl id, const QString &tip, std::function<int(const BrewRecord &)> get,
         std::function<void(BrewRecord &, int)> set);
     QWidget *intSpin(BrewControl id, int low, int high, int step, int digits, const QString &tip,
@@ -93,27 +89,22 @@ private:
     QWidget *button(BrewControl id, const QString &text, const QString &tip);
     QLabel *display(BrewControl id, std::function<QString()> text);
     QLabel *promptFor(const QString &text, BrewControl buddy);
-    void bind(BrewControl id, QWidget *widget, std::function<void()> load, std::function<void()> store);
-    void accept(BrewControl id); // a typed or picked value: store it, then the rules
-    void stepped(BrewControl id); // a spin press: store it, then the rules
-    // Takes what is still being typed and the changed notes into the record.
-    void storeAll();
+    // Names the control after its field (or button) so that tests and the field history find it.
+    template <class W> W *named(BrewControl id, W *widget);
+    // Takes the changed notes into the record.
+    void storeNotes();
     void loadKits(QWidget *combo);
     void applyPendingFocus();
 
     std::unique_ptr<UpdateBrewsLogic> m_logic;
     BrewsTable &m_table;
     QTabWidget *m_tabs = nullptr;
-    QHash<BrewControl, QWidget *> m_controls;
-    QHash<const QWidget *, BrewControl> m_ids;
+    FormBinder *m_binder = nullptr;
     QHash<BrewControl, QLabel *> m_prompts;
-    std::vector<Binding> m_bindings;
     std::vector<std::function<void()>> m_displays; // window values shown as text or pictures
     std::function<std::optional<date::Day>(date::Day)> m_picker;
     std::function<void()> m_costCalculator;
     BrewControl m_pendingFocus = BrewControl::None;
-    BrewControl m_focused = BrewControl::None; // the control the rules last saw the focus enter
-    QSet<BrewControl> m_stepped; // spun since last accepted
     QSet<BrewControl> m_notesChanged;
     bool m_refreshing = false;
     bool m_done = false;

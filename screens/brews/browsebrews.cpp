@@ -5,11 +5,14 @@
 #include "records/globals.h"
 #include "records/settings.h"
 #include "records/windowstate.h"
-#include "screens/brews/browsebrewslist.h"
-#include "screens/calculators/calculators.h"
+#include "screens/calculators/win_calculatecost.h"
 #include "screens/help/helpsystem.h"
 #include "screens/help/helpwindow.h"
+#include "screens/widgets/artwork.h"
 #include "screens/widgets/notesedit.h"
+#include "screens/windowing/pagedlisttable.h"
+#include "screens/windowing/pagedlistview.h"
+#include "screens/windowing/windowcatalogue.h"
 #include "screens/windowing/windowhost.h"
 
 #include <QCloseEvent>
@@ -20,8 +23,6 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,100 +34,10 @@
 namespace
 {
 
-enum class Picture { FullGlass, EmptyGlass, View, Copy, Print, PrintNotes, TastingSheet, RecordSheet, Cost, Labels };
-
-// The browse's button pictures and stock glasses, drawn so the program needs no image files.
-QPixmap drawn(Picture picture, int size = 24)
-{
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 24.0, size / 24.0);
-    const QPen ink(QColor(40, 40, 40), 1.4);
-    p.setPen(ink);
-    const auto sheet = [&](QRectF r) {
-        p.setBrush(Qt::white);
-        p.drawRect(r);
-        for (double y = r.top() + 3; y < r.bottom() - 1; y += 3)
-            p.drawLine(QPointF(r.left() + 2.5, y), QPointF(r.right() - 2.5, y));
-    };
-    switch (picture) {
-    case Picture::FullGlass:
-    case Picture::EmptyGlass: {
-        QPainterPath glass;
-        glass.moveTo(6, 3);
-        glass.lineTo(18, 3);
-        glass.lineTo(16.5, 21);
-        glass.lineTo(7.5, 21);
-        glass.closeSubpath();
-        if (picture == Picture::FullGlass) {
-            p.fillPath(glass, QColor(226, 160, 40));
-            p.fillRect(QRectF(6.2, 3.2, 11.6, 3.5), QColor(250, 246, 230));
-        }
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(glass);
-        break;
-    }
-    case Picture::View:
-        p.setBrush(Qt::white);
-        p.drawEllipse(QRectF(2, 6, 20, 12));
-        p.setBrush(QColor(40, 90, 160));
-        p.drawEllipse(QRectF(8.5, 8.5, 7, 7));
-        break;
-    case Picture::Copy:
-        sheet(QRectF(3, 2, 12, 15));
-        sheet(QRectF(9, 7, 12, 15));
-        break;
-    case Picture::Print:
-    case Picture::PrintNotes:
-    case Picture::TastingSheet:
-        p.setBrush(QColor(200, 200, 200));
-        p.drawRect(QRectF(2, 10, 20, 8));
-        sheet(QRectF(6, 2, 12, 9));
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(6, 15, 12, 7));
-        if (picture == Picture::PrintNotes)
-            p.fillRect(QRectF(15, 11.5, 5, 2), QColor(40, 90, 160));
-        if (picture == Picture::TastingSheet)
-            p.fillRect(QRectF(15, 11.5, 5, 2), QColor(170, 40, 40));
-        break;
-    case Picture::RecordSheet:
-        sheet(QRectF(4, 2, 16, 20));
-        p.setPen(QPen(QColor(170, 40, 40), 1.4));
-        p.drawLine(QPointF(4, 6), QPointF(20, 6));
-        break;
-    case Picture::Cost: {
-        p.setBrush(QColor(240, 200, 60));
-        p.drawEllipse(QRectF(2, 2, 20, 20));
-        QFont f = p.font();
-        f.setBold(true);
-        f.setPixelSize(14);
-        p.setFont(f);
-        p.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter, QStringLiteral("$"));
-        break;
-    }
-    case Picture::Labels: {
-        QPainterPath tag;
-        tag.moveTo(3, 8);
-        tag.lineTo(9, 3);
-        tag.lineTo(21, 3);
-        tag.lineTo(21, 13);
-        tag.lineTo(9, 13);
-        tag.closeSubpath();
-        p.setBrush(QColor(250, 240, 200));
-        p.drawPath(tag.translated(0, 4));
-        p.drawEllipse(QRectF(7, 10.5, 3, 3));
-        break;
-    }
-    }
-    return pixmap;
-}
-
-QPushButton *pictureButton(Picture picture, const QString &tip, QWidget *parent)
+QPushButton *pictureButton(artwork::ButtonPicture picture, const QString &tip, QWidget *parent)
 {
     auto *button = new QPushButton(parent);
-    button->setIcon(QIcon(drawn(picture)));
+    button->setIcon(artwork::buttonIcon(picture));
     button->setIconSize(QSize(24, 24));
     button->setToolTip(tip);
     button->setAccessibleName(tip);
@@ -164,14 +75,16 @@ BrowseBrews::BrowseBrews(QWidget *parent, Prompter *prompter, const BrowseBrewsC
     m_logic = std::make_unique<BrowseBrewsLogic>(
         m_table, *m_prompter, static_cast<BrowseBrewsView &>(*this), calls ? *calls : realCalls());
     build();
-    m_list->setModel(&m_logic->model());
-    applyColumnFormat(windowstate::columnFormatOnOpen(kProcedure, ColumnLayout {}.toFormat()));
+    m_list->setWalk(m_logic->walk());
+    m_list->restoreColumns(kProcedure);
     bind();
     m_logic->open();
-    m_logic->setVisibleRows(m_list->fittingRows());
+    m_logic->setVisibleRows(list()->fittingRows());
 }
 
 BrowseBrews::~BrowseBrews() { finish(); }
+
+PagedListTable *BrowseBrews::list() const { return m_list ? m_list->table() : nullptr; }
 
 BrowseBrewsCalls BrowseBrews::realCalls()
 {
@@ -179,7 +92,7 @@ BrowseBrewsCalls BrowseBrews::realCalls()
     calls.updateBrews = [this](FormRequest request, BrewRecord &buffer) {
         return runUpdateBrews(this, request, m_table, buffer, *m_prompter);
     };
-    calls.calculateCost = [this] { openCalculateCost(this); };
+    calls.calculateCost = [this] { WindowCatalogue::instance().open(Win_CalculateCost::kProcedure, this); };
     return calls;
 }
 
@@ -209,15 +122,10 @@ void BrowseBrews::build()
     // The list with its scroll bar, navigation buttons and stock filter.
     auto *left = new QVBoxLayout;
     middle->addLayout(left, 3);
-    auto *listRow = new QHBoxLayout;
-    listRow->setSpacing(0);
-    m_list = new BrowseBrewsList(this);
-    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_list->setMinimumSize(320, 160);
-    m_scrollBar = new QScrollBar(Qt::Vertical, this);
-    listRow->addWidget(m_list, 1);
-    listRow->addWidget(m_scrollBar);
-    left->addLayout(listRow, 1);
+    m_list = new PagedListView(this);
+    m_list->table()->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_list->table()->setMinimumSize(320, 160);
+    left->addWidget(m_list, 1);
 
     auto *navigation = new QHBoxLayout;
     const struct {
@@ -241,7 +149,7 @@ void BrowseBrews::build()
         button->setFocusPolicy(Qt::NoFocus);
         const BrowseBrewsLogic::Move move = m.move;
         connect(button, &QToolButton::clicked, this, [this, move] {
-            m_list->clearLocator();
+            list()->clearLocator();
             m_logic->move(move);
         });
         navigation->addWidget(button);
@@ -340,15 +248,17 @@ void BrowseBrews::build()
     m_add = textButton(QStringLiteral("&Add Brew"), QStringLiteral("Insert a new brew"), this);
     m_edit = textButton(QStringLiteral("&Edit Brew"), QStringLiteral("Edit Selected Brew."), this);
     m_delete = textButton(QStringLiteral("&Delete"), QStringLiteral("REMOVE selected Brew ?"), this);
-    m_view = pictureButton(Picture::View, QStringLiteral("View Only Mode"), this);
-    m_copy = pictureButton(Picture::Copy, QStringLiteral("Copy brew to Update Brews"), this);
-    m_print = pictureButton(Picture::Print, QStringLiteral("Print selected brew."), this);
-    m_printNotes = pictureButton(Picture::PrintNotes, QStringLiteral("Print detailed notes for selected brew."), this);
-    m_printTasting
-        = pictureButton(Picture::TastingSheet, QStringLiteral("Print tasting sheet for selected brew"), this);
-    m_printRecordSheet = pictureButton(Picture::RecordSheet, QStringLiteral("Print a Brewers Record Sheet"), this);
-    m_cost = pictureButton(Picture::Cost, QStringLiteral("Cost Calculator for selected brew"), this);
-    m_labels = pictureButton(Picture::Labels, QStringLiteral("Print Labels"), this);
+    m_view = pictureButton(artwork::ButtonPicture::View, QStringLiteral("View Only Mode"), this);
+    m_copy = pictureButton(artwork::ButtonPicture::Copy, QStringLiteral("Copy brew to Update Brews"), this);
+    m_print = pictureButton(artwork::ButtonPicture::Print, QStringLiteral("Print selected brew."), this);
+    m_printNotes = pictureButton(
+        artwork::ButtonPicture::PrintNotes, QStringLiteral("Print detailed notes for selected brew."), this);
+    m_printTasting = pictureButton(
+        artwork::ButtonPicture::TastingSheet, QStringLiteral("Print tasting sheet for selected brew"), this);
+    m_printRecordSheet
+        = pictureButton(artwork::ButtonPicture::RecordSheet, QStringLiteral("Print a Brewers Record Sheet"), this);
+    m_cost = pictureButton(artwork::ButtonPicture::Cost, QStringLiteral("Cost Calculator for selected brew"), this);
+    m_labels = pictureButton(artwork::ButtonPicture::Labels, QStringLiteral("Print Labels"), this);
     m_export = textButton(QStringLiteral("Export (CSV)"),
         QStringLiteral("Export the selected brews details to a CSV \nfile for import into another "
                        "program."),
@@ -372,13 +282,13 @@ void BrowseBrews::bind()
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
         if (m_refreshing || index < 0)
             return;
-        m_list->clearLocator();
+        list()->clearLocator();
         m_logic->selectTab(BrowseTab(index));
     });
     const auto filter = [this](const QString &value) {
         return [this, value](bool checked) {
             if (checked && !m_refreshing) {
-                m_list->clearLocator();
+                list()->clearLocator();
                 m_logic->setStockFilter(value);
             }
         };
@@ -386,50 +296,16 @@ void BrowseBrews::bind()
     connect(m_allBrews, &QRadioButton::toggled, this, filter(QStringLiteral("1")));
     connect(m_inStock, &QRadioButton::toggled, this, filter(QStringLiteral("0")));
 
-    connect(m_list, &BrowseBrewsList::moveRequested, this, [&logic](BrowseBrewsLogic::Move m) { logic.move(m); });
-    connect(m_list, &BrowseBrewsList::scrollRequested, this, [&logic](int rows) { logic.scroll(rows); });
-    connect(m_list, &BrowseBrewsList::locatorChanged, this, [&logic](const QString &text) { logic.locate(text); });
-    connect(m_list, &BrowseBrewsList::fittingRowsChanged, this, [&logic](int rows) { logic.setVisibleRows(rows); });
-    connect(m_list, &BrowseBrewsList::editRequested, this, [&logic] { logic.edit(); });
-    connect(m_list, &BrowseBrewsList::insertRequested, this, [&logic] { logic.add(); });
-    connect(m_list, &BrowseBrewsList::deleteRequested, this, [&logic] { logic.remove(); });
-    connect(m_list, &QWidget::customContextMenuRequested, this, &BrowseBrews::showContextMenu);
-    connect(
-        m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
-            if (!m_refreshing && current.isValid())
-                m_logic->selectRow(current.row());
-        });
-
-    connect(m_scrollBar, &QScrollBar::actionTriggered, this, [this](int action) {
-        switch (action) {
-        case QAbstractSlider::SliderSingleStepAdd:
-            m_logic->scroll(1);
-            break;
-        case QAbstractSlider::SliderSingleStepSub:
-            m_logic->scroll(-1);
-            break;
-        case QAbstractSlider::SliderPageStepAdd:
-            m_logic->scroll(m_logic->model().visibleRows());
-            break;
-        case QAbstractSlider::SliderPageStepSub:
-            m_logic->scroll(-m_logic->model().visibleRows());
-            break;
-        case QAbstractSlider::SliderToMinimum:
-            m_logic->move(BrowseBrewsLogic::Move::First);
-            break;
-        case QAbstractSlider::SliderToMaximum:
-            m_logic->move(BrowseBrewsLogic::Move::Last);
-            break;
-        case QAbstractSlider::SliderMove:
-            if (m_scrollBar->maximum() > 0)
-                m_logic->scrollToFraction(double(m_scrollBar->sliderPosition()) / m_scrollBar->maximum());
-            return; // the bar stays where it was dragged
-        default:
-            return;
-        }
-        m_scrollBar->setSliderPosition(
-            int(std::min<std::int64_t>(m_logic->model().estimatedTop(), m_scrollBar->maximum())));
-    });
+    connect(m_list, &PagedListView::moveRequested, this, [&logic](BrowseBrewsLogic::Move m) { logic.move(m); });
+    connect(m_list, &PagedListView::scrollRequested, this, [&logic](int rows) { logic.scroll(rows); });
+    connect(m_list, &PagedListView::fractionRequested, this, [&logic](double f) { logic.scrollToFraction(f); });
+    connect(m_list, &PagedListView::rowClicked, this, [&logic](int row) { logic.selectRow(row); });
+    connect(m_list, &PagedListView::locatorChanged, this, [&logic](const QString &text) { logic.locate(text); });
+    connect(m_list, &PagedListView::fittingRowsChanged, this, [&logic](int rows) { logic.setVisibleRows(rows); });
+    connect(m_list, &PagedListView::editRequested, this, [&logic] { logic.edit(); });
+    connect(m_list, &PagedListView::insertRequested, this, [&logic] { logic.add(); });
+    connect(m_list, &PagedListView::deleteRequested, this, [&logic] { logic.remove(); });
+    connect(m_list->table(), &QWidget::customContextMenuRequested, this, &BrowseBrews::showContextMenu);
 
     connect(m_add, &QPushButton::clicked, this, [&logic] { logic.add(); });
     connect(m_edit, &QPushButton::clicked, this, [&logic] { logic.edit(); });
@@ -468,21 +344,7 @@ void BrowseBrews::refresh()
     m_stockGroup->setEnabled(logic.stockFilterEnabled());
     m_count->setText(logic.countText());
 
-    const BrewListModel &model = logic.model();
-    const std::int64_t last = std::max<std::int64_t>(model.count() - model.visibleRows(), 0);
-    const int maximum = int(std::min<std::int64_t>(last, std::numeric_limits<int>::max()));
-    m_scrollBar->setRange(0, maximum);
-    m_scrollBar->setPageStep(model.visibleRows());
-    m_scrollBar->setSliderPosition(int(std::min<std::int64_t>(model.estimatedTop(), maximum)));
-
-    const int row = logic.selectedRow();
-    if (row >= 0) {
-        const QModelIndex current = m_list->model()->index(row, std::max(m_list->currentIndex().column(), 0));
-        m_list->selectionModel()->setCurrentIndex(
-            current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    } else {
-        m_list->selectionModel()->clear();
-    }
+    m_list->sync();
 
     const BrewDetails &v = logic.details();
     DetailLabels &d = m_detail;
@@ -512,12 +374,12 @@ void BrowseBrews::refresh()
     d.bestMaturity->setText(v.bestMaturity);
     switch (v.stock) {
     case StockPicture::FullGlass:
-        d.stock->setPixmap(drawn(Picture::FullGlass, 32));
+        d.stock->setPixmap(artwork::buttonPixmap(artwork::ButtonPicture::FullGlass, 32));
         d.stock->setToolTip(QStringLiteral("Have Stock"));
         d.stock->setAccessibleName(d.stock->toolTip());
         break;
     case StockPicture::EmptyGlass:
-        d.stock->setPixmap(drawn(Picture::EmptyGlass, 32));
+        d.stock->setPixmap(artwork::buttonPixmap(artwork::ButtonPicture::EmptyGlass, 32));
         d.stock->setToolTip(QStringLiteral("Consumed"));
         d.stock->setAccessibleName(d.stock->toolTip());
         break;
@@ -552,12 +414,12 @@ void BrowseBrews::refresh()
 void BrowseBrews::focusList()
 {
     if (m_list)
-        m_list->setFocus(Qt::OtherFocusReason);
+        list()->setFocus(Qt::OtherFocusReason);
 }
 
 void BrowseBrews::showContextMenu(const QPoint &at)
 {
-    const QModelIndex index = m_list->indexAt(at);
+    const QModelIndex index = list()->indexAt(at);
     if (index.isValid())
         m_logic->selectRow(index.row());
     BrowseBrewsLogic &logic = *m_logic;
@@ -584,29 +446,10 @@ void BrowseBrews::showContextMenu(const QPoint &at)
         &BrowseBrewsLogic::calculateCost);
     add(QStringLiteral("Print Labels"), logic.canPrintLabels(), &BrowseBrewsLogic::printLabels);
     add(QStringLiteral("Export (CSV)"), logic.canExport(), &BrowseBrewsLogic::exportCsv);
-    menu.exec(m_list->viewport()->mapToGlobal(at));
+    menu.exec(list()->viewport()->mapToGlobal(at));
 }
 
-QString BrowseBrews::columnFormat() const
-{
-    ColumnLayout layout;
-    const QHeaderView *header = m_list->horizontalHeader();
-    for (int place = 0; place < BrewListModel::ColumnCount; ++place)
-        layout.order[std::size_t(place)] = header->logicalIndex(place);
-    for (int column = 0; column < BrewListModel::ColumnCount; ++column)
-        layout.widths[std::size_t(column)] = header->sectionSize(column);
-    return layout.toFormat();
-}
-
-void BrowseBrews::applyColumnFormat(const QString &format)
-{
-    const ColumnLayout layout = ColumnLayout::fromFormat(format).value_or(ColumnLayout {});
-    QHeaderView *header = m_list->horizontalHeader();
-    for (int column = 0; column < BrewListModel::ColumnCount; ++column)
-        header->resizeSection(column, layout.widths[std::size_t(column)]);
-    for (int place = 0; place < BrewListModel::ColumnCount; ++place)
-        header->moveSection(header->visualIndex(layout.order[std::size_t(place)]), place);
-}
+QString BrowseBrews::columnFormat() const { return m_list->columnFormat(); }
 
 void BrowseBrews::closeEvent(QCloseEvent *event)
 {
@@ -620,23 +463,22 @@ void BrowseBrews::finish()
         return;
     m_finished = true;
     if (m_logic)
-        // Nothing is shown for the window-state file: a failed write only means the next
-        // opening starts from the designed layout.
-        windowstate::storeColumnFormat(kProcedure, columnFormat());
+        m_list->storeColumns(kProcedure);
     glo().browseOpen = false;
 }
 
 void openBrowseBrews()
 {
-    if (WindowHost::bringToFront(BrowseBrews::kProcedure))
-        return;
-    auto *browse = new BrowseBrews;
-    if (!browse->isOpen()) {
-        // The table could not be opened (already said): the window closes at once.
-        glo().browseOpen = false;
-        delete browse;
-        return;
-    }
-    WindowHost::start(browse, BrowseBrews::kProcedure);
-    browse->list()->setFocus();
+    QWidget *browse = WindowHost::startOnce(BrowseBrews::kProcedure, []() -> QWidget * {
+        auto *window = new BrowseBrews;
+        if (!window->isOpen()) {
+            // The table could not be opened (already said): the window closes at once.
+            glo().browseOpen = false;
+            delete window;
+            return nullptr;
+        }
+        return window;
+    });
+    if (auto *window = qobject_cast<BrowseBrews *>(browse))
+        window->list()->setFocus();
 }

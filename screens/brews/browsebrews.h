@@ -8,7 +8,8 @@
 #include <QWidget>
 #include <memory>
 
-class BrowseBrewsList;
+class PagedListTable;
+class PagedListView;
 class NotesEdit;
 class QAbstractButton;
 class QGroupBox;
@@ -16,7 +17,6 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QScrollBar;
 class QTabBar;
 
 class BrowseBrews : public QWidget, private BrowseBrewsView
@@ -35,7 +35,8 @@ public:
 
     bool isOpen() const { return bool(m_logic); }
     BrowseBrewsLogic &logic() { return *m_logic; }
-    BrowseBrewsList *list() const { return m_list; }
+    PagedListTable *list() const;
+    PagedListView *listView() const { return m_list; }
     // The list's column layout as kept in the window-state file.
     QString columnFormat() const;
 
@@ -49,7 +50,6 @@ private:
     BrowseBrewsCalls realCalls();
     void build();
     void bind();
-    void applyColumnFormat(const QString &format);
     void showContextMenu(const QPoint &at);
     void finish();
 
@@ -62,8 +62,7 @@ private:
 
     QTabBar *m_tabs = nullptr;
     QLabel *m_count = nullptr;
-    BrowseBrewsList *m_list = nullptr;
-    QScrollBar *m_scrollBar = nullptr;
+    PagedListView *m_list = nullptr;
     QGroupBox *m_stockGroup = nullptr;
     QRadioButton *m_allBrews = nullptr;
     QRadioButton *m_inStock = nullptr;

@@ -2,6 +2,7 @@
 
 #include "calc/brewdates.h"
 #include "platform/clock.h"
+#include "platform/messages.h"
 #include "platform/picture.h"
 #include "records/globals.h"
 
@@ -82,6 +83,7 @@ BrowseBrewsLogic::BrowseBrewsLogic(BrewsTable &table, Prompter &prompter, Browse
     , m_view(view)
     , m_calls(std::move(calls))
     , m_model(table)
+    , m_walk(m_model)
 {
 }
 
@@ -121,136 +123,79 @@ void BrowseBrewsLogic::applyQualityRule()
     }
 }
 
-void BrowseBrewsLogic::checkEmptyQuality()
+bool BrowseBrewsLogic::checkEmptyQuality()
 {
     if (m_model.rowCount() > 0 || m_tab != BrowseTab::Quality || m_qualityWarned)
-        return;
+        return false;
     m_prompter.tell(emptyQualityMessage());
     m_qualityWarned = true;
     m_stockFilterEnabled = false;
+    return true;
 }
 
 bool BrowseBrewsLogic::report(const Result &result)
 {
     if (result)
         return true;
-    m_prompter.tell({ QStringLiteral("Browse Brews"), result.message(), MessageIcon::Error, {}, 1 });
+    m_prompter.tell(messages::error(QStringLiteral("Browse Brews"), result.message()));
     return false;
 }
 
 void BrowseBrewsLogic::resetList()
 {
     applyQualityRule();
-    const Result read = m_model.setOrder(tabKey(m_tab), m_stockFilter == QLatin1String("0"));
-    m_selected = m_model.rowCount() > 0 ? 0 : -1;
+    const Result read = m_walk.open(
+        int(tabKey(m_tab)), m_stockFilter == QLatin1String("0") ? BrewsTable::inStockFilter() : Filter {});
     report(read);
-    checkEmptyQuality();
+    // The empty list is on screen before the message that tells why it is empty.
     refreshDetails();
+    if (checkEmptyQuality())
+        m_view.refresh();
 }
 
 void BrowseBrewsLogic::setVisibleRows(int rows)
 {
-    const BrewRecord *before = selected();
-    const std::int32_t recordNumber = before ? before->RECORDNUMBER : 0;
-    report(m_model.setVisibleRows(rows));
-    const int row = m_model.rowOfRecord(recordNumber);
-    m_selected = row >= 0 ? row : std::min(m_selected, m_model.rowCount() - 1);
+    report(m_walk.setVisibleRows(rows));
     refreshDetails();
 }
 
-const BrewRecord *BrowseBrewsLogic::selected() const
+std::optional<BrewRecord> BrowseBrewsLogic::selected() const
 {
-    return m_selected >= 0 && m_selected < m_model.rowCount() ? &m_model.record(m_selected) : nullptr;
+    const Row *row = m_walk.selected();
+    return row ? std::optional<BrewRecord>(m_table.fromRow(*row)) : std::nullopt;
 }
 
 void BrowseBrewsLogic::selectRow(int row)
 {
-    if (row < 0 || row >= m_model.rowCount() || row == m_selected)
-        return;
-    m_selected = row;
+    if (m_walk.selectRow(row))
+        refreshDetails();
+}
+
+void BrowseBrewsLogic::afterMove(const Result &moved)
+{
+    report(moved);
     refreshDetails();
 }
 
-void BrowseBrewsLogic::afterMove(const Expected<int> &shown)
-{
-    if (report(shown.result()))
-        m_selected = m_model.rowCount() > 0 ? *shown : -1;
-    else
-        m_selected = std::min(m_selected, m_model.rowCount() - 1);
-    refreshDetails();
-}
+void BrowseBrewsLogic::move(Move move) { afterMove(m_walk.move(move)); }
 
-void BrowseBrewsLogic::move(Move move)
-{
-    const int rows = m_model.rowCount();
-    if (rows == 0)
-        return;
-    const int page = m_model.visibleRows();
-    switch (move) {
-    case Move::First:
-        afterMove(m_model.toFirst());
-        return;
-    case Move::Last:
-        afterMove(m_model.toLast());
-        return;
-    case Move::Next:
-    case Move::Previous: {
-        const int step = move == Move::Next ? 1 : -1;
-        const int row = m_selected + step;
-        if (row >= 0 && row < rows) {
-            selectRow(row);
-            return;
-        }
-        const Expected<int> moved = m_model.scroll(step);
-        afterMove(moved ? Expected<int>(std::clamp(m_selected, 0, m_model.rowCount() - 1)) : moved);
-        return;
-    }
-    case Move::NextPage:
-    case Move::PreviousPage: {
-        const int step = move == Move::NextPage ? page : -page;
-        const Expected<int> moved = m_model.scroll(step);
-        if (!moved) {
-            afterMove(moved);
-            return;
-        }
-        // What the list could not scroll, the highlight moves, so a page always moves a page.
-        const int rest = step - *moved;
-        afterMove(std::clamp(m_selected + rest, 0, m_model.rowCount() - 1));
-        return;
-    }
-    }
-}
+void BrowseBrewsLogic::scroll(int rows) { afterMove(m_walk.scroll(rows)); }
 
-void BrowseBrewsLogic::scroll(int rows)
-{
-    if (m_model.rowCount() == 0)
-        return;
-    const Expected<int> moved = m_model.scroll(rows);
-    afterMove(moved ? Expected<int>(std::clamp(m_selected, 0, m_model.rowCount() - 1)) : moved);
-}
-
-void BrowseBrewsLogic::scrollToFraction(double fraction)
-{
-    if (m_model.rowCount() == 0)
-        return;
-    const int row = m_selected;
-    const Expected<int> shown = m_model.toFraction(fraction);
-    afterMove(shown ? Expected<int>(std::clamp(row, 0, m_model.rowCount() - 1)) : shown);
-}
+void BrowseBrewsLogic::scrollToFraction(double fraction) { afterMove(m_walk.toFraction(fraction)); }
 
 bool BrowseBrewsLogic::locate(const QString &typed)
 {
     const std::optional<FieldValue> value = locatorValue(m_tab, typed);
     if (!value)
         return false;
-    afterMove(m_model.locate({ *value }, 0));
+    afterMove(m_walk.locate({ *value }));
     return true;
 }
 
 void BrowseBrewsLogic::refreshDetails()
 {
     m_details = {};
-    const BrewRecord *brew = selected();
+    const std::optional<BrewRecord> brew = selected();
     if (!brew) {
         m_view.refresh();
         return;
@@ -292,18 +237,9 @@ void BrowseBrewsLogic::refreshDetails()
 
 void BrowseBrewsLogic::rereadAt(const std::optional<BrewRecord> &target)
 {
-    const int line = std::max(m_selected, 0);
-    const Result counted = m_model.reread();
-    if (!report(counted)) {
-        m_selected = std::min(m_selected, m_model.rowCount() - 1);
-        refreshDetails();
-        return;
-    }
-    if (target)
-        afterMove(m_model.showRecord(*target, line));
-    else
-        afterMove(std::min(line, m_model.rowCount() - 1));
-    checkEmptyQuality();
+    afterMove(m_walk.reread(target ? std::optional<Row>(m_table.toRow(*target)) : std::nullopt));
+    if (checkEmptyQuality())
+        m_view.refresh();
 }
 
 void BrowseBrewsLogic::runForm(FormRequest request, BrewRecord buffer)
@@ -425,22 +361,21 @@ void BrowseBrewsLogic::printRecordSheet()
 
 Message BrowseBrewsLogic::emptyQualityMessage()
 {
-    return { QStringLiteral("No records found..."),
-        QStringLiteral("Only brews with a tasting score are listed|when the 'Quality' tab is selected."),
-        MessageIcon::Information, {}, 1 };
+    return messages::info(QStringLiteral("No records found..."),
+        QStringLiteral("Only brews with a tasting score are listed|when the 'Quality' tab is selected."));
 }
 
 Message BrowseBrewsLogic::labelQuestion()
 {
-    return { QStringLiteral("Select type..."), QStringLiteral("Which label type would you like?"),
-        MessageIcon::Question, QStringLiteral("Cre&ate|&Standard|&Cancel"), 2 };
+    return messages::question(QStringLiteral("Select type..."), QStringLiteral("Which label type would you like?"),
+        QStringLiteral("Cre&ate|&Standard|&Cancel"), 2);
 }
 
 void BrowseBrewsLogic::printLabels()
 {
     if (!canPrintLabels())
         return;
-    const BrewRecord &brew = *selected();
+    const BrewRecord brew = *selected();
     handOverBrew(brew);
     Globals &g = glo();
     QString *lines[] = { &g.COMMENTLINE1, &g.COMMENTLINE2, &g.COMMENTLINE3, &g.COMMENTLINE4, &g.COMMENTLINE5 };
@@ -461,16 +396,15 @@ void BrowseBrewsLogic::printLabels()
 
 Message BrowseBrewsLogic::exportQuestion(const QString &brewKit)
 {
-    return { brewKit,
+    return messages::question(brewKit,
         QStringLiteral("Would you like to View/Print a matching report?||This report can be very helpful for "
                        "identifying the fields in the CSV file."),
-        MessageIcon::Question, QStringLiteral("&Print|&Skip Print|&Cancel"), 1 };
+        QStringLiteral("&Print|&Skip Print|&Cancel"), 1);
 }
 
 Message BrowseBrewsLogic::exportAbortedMessage()
 {
-    return { QStringLiteral("Aborted by user..."), QStringLiteral("The CSV file has not been created"),
-        MessageIcon::Information, {}, 1 };
+    return messages::info(QStringLiteral("Aborted by user..."), QStringLiteral("The CSV file has not been created"));
 }
 
 void BrowseBrewsLogic::exportCsv()
@@ -482,10 +416,9 @@ void BrowseBrewsLogic::exportCsv()
     // The selector holds 16 bits: a record number beyond them would pick another brew (or all
     // of them), so such a brew is not exported alone.
     if (brew.RECORDNUMBER > 32767) {
-        m_prompter.tell({ QStringLiteral("Export (CSV)"),
+        m_prompter.tell(messages::warning(QStringLiteral("Export (CSV)"),
             QStringLiteral("This brew's record number is too high for an export of one brew.|"
-                           "Export all brews from the File menu instead."),
-            MessageIcon::Warning, {}, 1 });
+                           "Export all brews from the File menu instead.")));
         return;
     }
     g.csvRecordSelector = std::int16_t(brew.RECORDNUMBER);

@@ -8,6 +8,7 @@
 #include "records/brewstable.h"
 #include "screens/brews/brewlistmodel.h"
 #include "screens/windowing/browseformlogic.h"
+#include "screens/windowing/listwalklogic.h"
 
 #include <QString>
 #include <functional>
@@ -76,7 +77,7 @@ public:
     // Date tab; the text itself on the Kits/Recipes tab. Nothing when it does not read.
     static std::optional<FieldValue> locatorValue(BrowseTab tab, const QString &typed);
 
-    enum class Move { First, PreviousPage, Previous, Next, NextPage, Last };
+    using Move = ListWalkLogic::Move;
 
     BrowseBrewsLogic(BrewsTable &table, Prompter &prompter, BrowseBrewsView &view, BrowseBrewsCalls calls);
 
@@ -92,13 +93,15 @@ public:
     bool qualityWarningShown() const { return m_qualityWarned; }
 
     BrewListModel &model() { return m_model; }
+    ListWalkLogic &walk() { return m_walk; }
     std::int64_t count() const { return m_model.count(); }
     QString countText() const;
     void setVisibleRows(int rows);
 
     // The highlighted row of the shown rows, -1 while the list is empty.
-    int selectedRow() const { return m_selected; }
-    const BrewRecord *selected() const;
+    int selectedRow() const { return m_walk.selectedRow(); }
+    std::optional<BrewRecord> selected() const;
+    bool hasSelection() const { return m_walk.selected() != nullptr; }
     void selectRow(int row);
     void move(Move move);
     // Scrolls the list; the highlight keeps its place in the list's window.
@@ -112,18 +115,18 @@ public:
     const QString &alcPrompt() const { return m_alcPrompt; }
 
     bool canAdd() const { return bool(m_calls.updateBrews); }
-    bool canChange() const { return canAdd() && selected(); } // edit, delete, view
+    bool canChange() const { return canAdd() && hasSelection(); } // edit, delete, view
     bool canCopy() const { return canChange(); }
-    bool canCalculateCost() const { return bool(m_calls.calculateCost) && selected(); }
-    bool canPrint() const { return bool(m_calls.printBrew) && selected(); }
-    bool canPrintNotes() const { return bool(m_calls.printNotes) && selected(); }
-    bool canPrintTastingSheet() const { return bool(m_calls.printTastingSheet) && selected(); }
+    bool canCalculateCost() const { return bool(m_calls.calculateCost) && hasSelection(); }
+    bool canPrint() const { return bool(m_calls.printBrew) && hasSelection(); }
+    bool canPrintNotes() const { return bool(m_calls.printNotes) && hasSelection(); }
+    bool canPrintTastingSheet() const { return bool(m_calls.printTastingSheet) && hasSelection(); }
     bool canPrintRecordSheet() const { return bool(m_calls.printRecordSheet); }
     bool canPrintLabels() const
     {
-        return bool(m_calls.createOwnLabels) && bool(m_calls.createStandardLabels) && selected();
+        return bool(m_calls.createOwnLabels) && bool(m_calls.createStandardLabels) && hasSelection();
     }
-    bool canExport() const { return bool(m_calls.makeCsv) && bool(m_calls.csvReport) && selected(); }
+    bool canExport() const { return bool(m_calls.makeCsv) && bool(m_calls.csvReport) && hasSelection(); }
 
     void add();
     void edit();
@@ -151,8 +154,9 @@ private:
     // place) on the same line of the list.
     void rereadAt(const std::optional<BrewRecord> &target);
     void applyQualityRule();
-    void checkEmptyQuality();
-    void afterMove(const Expected<int> &shown);
+    // Tells of an empty Quality tab once the empty list is on screen; true when it told.
+    bool checkEmptyQuality();
+    void afterMove(const Result &moved);
     bool report(const Result &result);
     void refreshDetails();
     void runForm(FormRequest request, BrewRecord buffer);
@@ -165,12 +169,12 @@ private:
     BrowseBrewsView &m_view;
     BrowseBrewsCalls m_calls;
     BrewListModel m_model;
+    ListWalkLogic m_walk;
 
     BrowseTab m_tab = BrowseTab::Batch;
     QString m_stockFilter = QStringLiteral("1");
     bool m_stockFilterEnabled = true;
     bool m_qualityWarned = false;
-    int m_selected = -1;
     BrewDetails m_details;
     QString m_alcPrompt;
 };

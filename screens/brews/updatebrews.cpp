@@ -5,17 +5,22 @@
 
 bool runUpdateBrews(QWidget *parent, FormRequest request, BrewsTable &handle, BrewRecord &buffer, Prompter &prompter)
 {
-    static const QString procedure = QStringLiteral("UpdateBrews");
     // One edit form at a time: a second request shows the open one instead.
-    if (WindowHost::bringToFront(procedure))
-        return false;
-    BrewForm form(request, handle, prompter, parent);
-    if (!form.start(buffer))
-        return false;
-    WindowHost::call(&form, procedure, WindowStateBinding::Resizable);
-    if (!form.logic().completed())
-        return false;
-    if (request != FormRequest::Delete)
-        buffer = form.logic().record();
-    return true;
+    bool completed = false;
+    WindowHost::callOnce(
+        BrewForm::kProcedure,
+        [&]() -> std::unique_ptr<QDialog> {
+            auto form = std::make_unique<BrewForm>(request, handle, prompter, parent);
+            if (!form->start(buffer))
+                return nullptr;
+            return form;
+        },
+        WindowStateBinding::Resizable,
+        [&](QDialog &dialog) {
+            const BrewForm &form = static_cast<BrewForm &>(dialog);
+            completed = form.logic().completed();
+            if (completed && request != FormRequest::Delete)
+                buffer = form.logic().record();
+        });
+    return completed;
 }

@@ -2,6 +2,7 @@
 
 #include "calc/alcohol.h"
 #include "platform/clock.h"
+#include "platform/messages.h"
 #include "records/brewstable.h"
 #include "records/globals.h"
 
@@ -12,23 +13,12 @@ namespace
 
 QString number(long long n) { return QString::number(n); }
 
-Message info(const QString &caption, const QString &text)
-{
-    return Message { caption, text, MessageIcon::Information, {}, 1 };
-}
-
-Message warning(const QString &caption, const QString &text)
-{
-    return Message { caption, text, MessageIcon::Warning, {}, 1 };
-}
-
-Message question(const QString &caption, const QString &text, const QString &buttons, int defaultButton)
-{
-    return Message { caption, text, MessageIcon::Question, buttons, defaultButton };
-}
+using messages::info;
+using messages::question;
+using messages::warning;
 
 const QString kOutOfRange = QStringLiteral("Out of Range...");
-const QString kYesNo = QStringLiteral("&Yes|&No");
+using messages::kYesNo;
 
 bool blank(const QString &text) { return text.trimmed().isEmpty(); }
 
@@ -734,8 +724,7 @@ void UpdateBrewsLogic::cancel()
     if (m_finished)
         return;
     if (!readOnly() && fieldsChanged()) {
-        const int answer = m_prompter.ask(question(QStringLiteral("Save Record"),
-            QStringLiteral("Do you want to save the changes to this record?"), QStringLiteral("&Yes|&No|&Cancel"), 3));
+        const int answer = m_prompter.ask(messages::saveChangesQuestion());
         if (answer == 1) {
             ok();
             return;
@@ -750,8 +739,7 @@ void UpdateBrewsLogic::confirmDelete()
 {
     if (m_finished || m_request != FormRequest::Delete)
         return;
-    const int answer = m_prompter.ask(question(QStringLiteral("Confirm Delete"),
-        QStringLiteral("Are you sure you want to delete the highlighted record?"), kYesNo, 2));
+    const int answer = m_prompter.ask(messages::confirmDeleteQuestion());
     if (answer == 1 && m_table.remove(m_record.RECORDNUMBER, m_prompter))
         m_completed = true;
     finish();

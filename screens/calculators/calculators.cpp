@@ -23,44 +23,32 @@ void setCostReportStarter(std::function<void()> starter) { reportStarter() = std
 
 void openAlcCalculator(QWidget *parent)
 {
-    const QString procedure = QStringLiteral("Win_AlcCalculator");
-    if (WindowHost::bringToFront(procedure))
-        return;
-    Win_AlcCalculator window(parent);
-    WindowHost::call(&window, procedure);
+    WindowHost::callOnce(
+        Win_AlcCalculator::kProcedure, [parent] { return std::make_unique<Win_AlcCalculator>(parent); });
 }
 
 void openGravityCorrection(QWidget *parent)
 {
     // Each request opens a window of its own.
     Win_GravityCorrectionUtility window(glo().TEMPPROMPT != 0, parent);
-    WindowHost::call(&window, QStringLiteral("Win_GravityCorrectionUtility"), WindowStateBinding::FixedSize, false);
+    WindowHost::call(&window, Win_GravityCorrectionUtility::kProcedure, WindowStateBinding::FixedSize, false);
 }
 
 void openUnitConversions(QWidget *parent)
 {
-    const QString procedure = QStringLiteral("Win_UnitConversions");
-    if (WindowHost::bringToFront(procedure))
-        return;
-    Win_UnitConversions window(parent);
-    WindowHost::call(&window, procedure);
+    WindowHost::callOnce(
+        Win_UnitConversions::kProcedure, [parent] { return std::make_unique<Win_UnitConversions>(parent); });
 }
 
 void openCalculateCost(QWidget *parent)
 {
-    const QString procedure = QStringLiteral("Win_CalculateCost");
     // An open cost window keeps its figures; this request ends at once.
-    if (WindowHost::bringToFront(procedure))
-        return;
-    Win_CalculateCost window(glo(), reportStarter(), parent);
-    WindowHost::call(&window, procedure);
+    WindowHost::callOnce(Win_CalculateCost::kProcedure,
+        [parent] { return std::make_unique<Win_CalculateCost>(glo(), reportStarter(), parent); });
 }
 
 void openSugarAlc(QWidget *parent)
 {
-    const QString procedure = QStringLiteral("Win_SugarAlc");
-    if (WindowHost::bringToFront(procedure))
-        return;
-    Win_SugarAlc window(glo().ALCBASEDON == 1, parent);
-    WindowHost::call(&window, procedure);
+    WindowHost::callOnce(
+        Win_SugarAlc::kProcedure, [parent] { return std::make_unique<Win_SugarAlc>(glo().ALCBASEDON == 1, parent); });
 }

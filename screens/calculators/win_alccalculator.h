@@ -6,6 +6,7 @@
 #include "calc/alcohol.h"
 
 #include <QDialog>
+#include <QString>
 #include <memory>
 
 class QLabel;
@@ -16,6 +17,8 @@ class Win_AlcCalculator : public QDialog
 {
     Q_OBJECT
 public:
+    static inline const QString kProcedure = QStringLiteral("Win_AlcCalculator");
+
     // Messages go through `prompter` when given (tests), else the real message box.
     explicit Win_AlcCalculator(QWidget *parent = nullptr, Prompter *prompter = nullptr);
     ~Win_AlcCalculator() override;

@@ -3,59 +3,23 @@
 #include "platform/gui/desktopcalculator.h"
 #include "screens/help/helpsystem.h"
 #include "screens/help/helpwindow.h" // helpsystem.h needs the complete type
+#include "screens/widgets/artwork.h"
 
 #include <QIcon>
 #include <QLabel>
-#include <QPainter>
-#include <QPixmap>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace calcparts
 {
-
-namespace
-{
-
-// Drawn pictures, so a button never shows empty where the desktop has no icon theme.
-QIcon drawnCalculator()
-{
-    QPixmap pm(24, 24);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setPen(QColor(60, 60, 60));
-    p.setBrush(QColor(210, 210, 210));
-    p.drawRoundedRect(4, 1, 16, 22, 2, 2);
-    p.setBrush(QColor(180, 220, 180));
-    p.drawRect(6, 3, 12, 5);
-    p.setBrush(QColor(90, 90, 90));
-    for (int row = 0; row < 3; ++row)
-        for (int col = 0; col < 3; ++col)
-            p.drawRect(6 + col * 4, 10 + row * 4, 2, 2);
-    return QIcon(pm);
-}
-
-QIcon drawnCopy()
-{
-    QPixmap pm(24, 24);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setPen(QColor(60, 60, 60));
-    p.setBrush(Qt::white);
-    p.drawRect(3, 2, 12, 15);
-    p.drawRect(9, 7, 12, 15);
-    for (int y = 11; y < 20; y += 3)
-        p.drawLine(11, y, 19, y);
-    return QIcon(pm);
-}
-
-} // namespace
 
 QPushButton *pictureButton(const QString &iconName, const QString &tip, QWidget *parent)
 {
     auto *b = new QPushButton(parent);
     QIcon icon = QIcon::fromTheme(iconName);
     if (icon.isNull())
-        icon = iconName == QLatin1String("edit-copy") ? drawnCopy() : drawnCalculator();
+        icon = artwork::buttonIcon(
+            iconName == QLatin1String("edit-copy") ? artwork::ButtonPicture::Copy : artwork::ButtonPicture::Calculator);
     b->setIcon(icon);
     b->setIconSize(QSize(24, 24));
     b->setToolTip(tip);
@@ -113,7 +77,11 @@ QLabel *display(const QString &objectName, QWidget *parent, int minimumChars)
     l->setFrameShape(QFrame::Panel);
     l->setFrameShadow(QFrame::Sunken);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QLatin1Char('0')) * minimumChars + 8);
+    // As high as an entry field wherever it stands, whatever room its row has, and its value
+    // kept off the box's edges.
+    l->setContentsMargins(4, 0, 4, 0);
+    l->setFixedHeight(QLineEdit().sizeHint().height());
+    l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QLatin1Char('0')) * minimumChars + 16);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return l;
 }

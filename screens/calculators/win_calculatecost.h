@@ -6,6 +6,7 @@
 #include "calc/cost.h"
 
 #include <QDialog>
+#include <QString>
 #include <functional>
 #include <memory>
 
@@ -19,6 +20,8 @@ class Win_CalculateCost : public QDialog
 {
     Q_OBJECT
 public:
+    static inline const QString kProcedure = QStringLiteral("Win_CalculateCost");
+
     // `startReport` starts the printed breakdown; without one " &Print" is disabled.
     explicit Win_CalculateCost(Globals &globals, std::function<void()> startReport = {}, QWidget *parent = nullptr,
         Prompter *prompter = nullptr);

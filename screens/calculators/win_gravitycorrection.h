@@ -6,6 +6,7 @@
 #include "calc/hydrometer.h"
 
 #include <QDialog>
+#include <QString>
 #include <memory>
 
 class IntSpinBox;
@@ -16,6 +17,8 @@ class Win_GravityCorrectionUtility : public QDialog
 {
     Q_OBJECT
 public:
+    static inline const QString kProcedure = QStringLiteral("Win_GravityCorrectionUtility");
+
     // `celsius`: GLO:TEMPPROMPT other than 0.
     explicit Win_GravityCorrectionUtility(bool celsius, QWidget *parent = nullptr, Prompter *prompter = nullptr);
     ~Win_GravityCorrectionUtility() override;

@@ -5,6 +5,7 @@
 #include "calc/sugaralc.h"
 
 #include <QDialog>
+#include <QString>
 #include <array>
 #include <memory>
 
@@ -15,6 +16,8 @@ class Win_SugarAlc : public QDialog
 {
     Q_OBJECT
 public:
+    static inline const QString kProcedure = QStringLiteral("Win_SugarAlc");
+
     // `byVolume`: GLO:ALCBASEDON is 1.
     explicit Win_SugarAlc(bool byVolume, QWidget *parent = nullptr, Prompter *prompter = nullptr);
     ~Win_SugarAlc() override;

@@ -5,6 +5,7 @@
 #include "calc/conversions.h"
 
 #include <QDialog>
+#include <QString>
 #include <array>
 #include <memory>
 
@@ -16,6 +17,8 @@ class Win_UnitConversions : public QDialog
 {
     Q_OBJECT
 public:
+    static inline const QString kProcedure = QStringLiteral("Win_UnitConversions");
+
     explicit Win_UnitConversions(QWidget *parent = nullptr, Prompter *prompter = nullptr);
     ~Win_UnitConversions() override;
 

@@ -2,6 +2,7 @@
 
 #include "platform/gui/desktopcalculator.h"
 #include "platform/gui/sharedprinter.h"
+#include "platform/messages.h"
 #include "platform/prompter.h"
 #include "records/globals.h"
 #include "screens/brews/browsebrews.h"
@@ -10,6 +11,8 @@
 #include "screens/help/helpsystem.h"
 #include "screens/preferences/win_setprgdefaults.h"
 #include "screens/widgets/artwork.h"
+#include "screens/windowing/windowarranger.h"
+#include "screens/windowing/windowcatalogue.h"
 #include "screens/windowing/windowhost.h"
 
 #include <QAbstractSpinBox>
@@ -93,18 +96,8 @@ void MainFrame::opened()
 
 MainFrame::Handler MainFrame::windowOpener(const QString &procedure)
 {
-    // The windows the frame's commands open. A command whose window is not part
-    // of the program yet has none here and stands disabled.
-    using Open = void (*)(QWidget *);
-    static const QHash<QString, Open> windows {
-        { QStringLiteral("Win_UnitConversions"), &openUnitConversions },
-        { QStringLiteral("Win_CalculateCost"), &openCalculateCost },
-        { QStringLiteral("Win_AlcCalculator"), &openAlcCalculator },
-        { QStringLiteral("Win_GravityCorrectionUtility"), &openGravityCorrection },
-    };
-    if (procedure == QLatin1String("BrowseBrews"))
-        return [] { ::openBrowseBrews(); };
-    const Open open = windows.value(procedure);
+    // A command whose window is not part of the program yet has none and stands disabled.
+    const WindowCatalogue::Opener open = WindowCatalogue::instance().opener(procedure);
     if (!open)
         return {};
     return [this, open] { open(this); };
@@ -232,9 +225,9 @@ void MainFrame::buildMenus()
 
     QMenu *window = menu(QStringLiteral("&Window"), QStringLiteral("Create and Arrange windows"));
     addCommand(window, QStringLiteral("T&ile"), QStringLiteral("Make all open windows visible"),
-        [this] { m_area->tileSubWindows(); });
+        [this] { WindowArranger::tile(m_area); });
     addCommand(window, QStringLiteral("&Cascade"), QStringLiteral("Stack all open windows"),
-        [this] { m_area->cascadeSubWindows(); });
+        [this] { WindowArranger::cascade(m_area); });
     addCommand(
         window, QStringLiteral("&Arrange Icons"), QStringLiteral("Align all window icons"), [this] { arrangeIcons(); });
 
@@ -243,7 +236,7 @@ void MainFrame::buildMenus()
         if (HelpSystem *h = HelpSystem::instance())
             h->showContents();
     });
-    addCommand(help, QStringLiteral("&About Maltwright 3"), {}, [] { Win_About::start(); });
+    addCommand(help, QStringLiteral("&About Maltwright 3"), {}, windowOpener(Win_About::kProcedure));
 }
 
 void MainFrame::buildToolbar()
@@ -320,7 +313,7 @@ void MainFrame::runFirstRunPrompt() { Win_SetPrgDefaultsYN::call(m_prompter, m_c
 
 void MainFrame::reportFailure(const Result &failure)
 {
-    m_prompter.tell(Message { QStringLiteral("Maltwright"), failure.message(), MessageIcon::Error, {}, 1 });
+    m_prompter.tell(messages::error(QStringLiteral("Maltwright"), failure.message()));
 }
 
 void MainFrame::editCommand(const char *slot)

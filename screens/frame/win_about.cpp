@@ -44,10 +44,6 @@ Win_About::Win_About(QWidget *parent)
 
 QWidget *Win_About::start()
 {
-    const QString procedure = QString::fromLatin1(kProcedure);
-    if (WindowHost::bringToFront(procedure))
-        return WindowRegistry::instance().find(procedure);
-    auto *about = new Win_About;
-    WindowHost::start(about, procedure, WindowStateBinding::FixedSize);
-    return about;
+    return WindowHost::startOnce(
+        kProcedure, [] { return new Win_About; }, WindowStateBinding::FixedSize);
 }

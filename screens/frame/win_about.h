@@ -9,7 +9,7 @@ class QPushButton;
 class Win_About : public QWidget
 {
 public:
-    static constexpr const char *kProcedure = "Win_About";
+    static inline const QString kProcedure = QStringLiteral("Win_About");
 
     explicit Win_About(QWidget *parent = nullptr);
     // Opens the About window, or brings the open one to the front.

@@ -1,5 +1,6 @@
 #include "screens/help/helpsystem.h"
 
+#include "platform/messages.h"
 #include "platform/prompter.h"
 #include "screens/help/helpwindow.h"
 #include "screens/windowing/windowhost.h"
@@ -140,7 +141,7 @@ void HelpSystem::show(const QUrl &url)
 {
     if (!ready()) {
         if (m_prompter)
-            m_prompter->tell(Message { tr("Help"), m_error, MessageIcon::Error, {}, 1 });
+            m_prompter->tell(messages::error(tr("Help"), m_error));
         return;
     }
     if (!m_window) {
@@ -168,8 +169,7 @@ bool HelpSystem::showKeyword(const QString &keyword)
     const QUrl url = keywordUrl(keyword);
     if (url.isEmpty() && ready()) {
         if (m_prompter)
-            m_prompter->tell(
-                Message { QStringLiteral("Help topic"), QStringLiteral("Not found"), MessageIcon::Information, {}, 1 });
+            m_prompter->tell(messages::info(QStringLiteral("Help topic"), QStringLiteral("Not found")));
         return false;
     }
     show(url);

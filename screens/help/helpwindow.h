@@ -17,6 +17,11 @@ private:
     QHelpEngine *m_engine;
 };
 
+class QHelpContentWidget;
+class QSplitter;
+
+// Opens wholly on the screen, closes with Escape, and keeps its contents wide enough for every
+// title.
 class HelpWindow : public QWidget
 {
 public:
@@ -24,7 +29,17 @@ public:
     void showUrl(const QUrl &url);
     QUrl currentUrl() const;
     HelpBrowser *browser() const { return m_browser; }
+    QHelpContentWidget *contents() const { return m_contents; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
+    // Widens the contents to their longest open title, within half the window.
+    void fitContents();
+
     HelpBrowser *m_browser;
+    QHelpContentWidget *m_contents;
+    QSplitter *m_splitter;
+    bool m_placed = false;
 };

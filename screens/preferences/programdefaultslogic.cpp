@@ -1,5 +1,6 @@
 #include "screens/preferences/programdefaultslogic.h"
 
+#include "platform/messages.h"
 #include "records/globals.h"
 #include "records/settings.h"
 
@@ -8,14 +9,13 @@ namespace
 
 Message question(const char *caption, const char *text)
 {
-    return Message { QString::fromUtf8(caption), QString::fromUtf8(text), MessageIcon::Warning,
-        QStringLiteral("No|YES"), 1 };
+    // A warning rather than a question: the change reaches every brew already kept.
+    return { QString::fromUtf8(caption), QString::fromUtf8(text), MessageIcon::Warning, QStringLiteral("No|YES"), 1 };
 }
 
 void tellWriteFailure(Prompter &prompter, const QString &caption, const Result &r)
 {
-    prompter.tell(Message {
-        caption, QStringLiteral("The settings could not be saved.|") + r.message(), MessageIcon::Error, {}, 1 });
+    prompter.tell(messages::error(caption, QStringLiteral("The settings could not be saved.|") + r.message()));
 }
 
 } // namespace
@@ -73,11 +73,10 @@ void ProgramDefaultsLogic::okFocused()
 {
     if (glo().ALCBASEDON != 0)
         return;
-    const int answer = m_prompter.ask(Message { QStringLiteral("Please confirm..."),
+    const int answer = m_prompter.ask(messages::question(QStringLiteral("Please confirm..."),
         QStringLiteral("Are you sure that you wish to use % Alcohol by Weight (abw)|most countries use % Alcohol by "
                        "Volume (abv)||     An example: abv of 5.0% equals an abw of 4.0%||                       Use % "
-                       "Alcohol by Weight ?"),
-        MessageIcon::Question, QStringLiteral("&Yes|&No"), 1 });
+                       "Alcohol by Weight ?")));
     if (answer == 2) {
         glo().ALCBASEDON = 1;
         m_view.refresh();
@@ -143,8 +142,8 @@ void FirstRunLogic::defaultsDone()
 
 void FirstRunLogic::doLater()
 {
-    m_prompter.tell(Message { QStringLiteral("Aborted..."),
-        QStringLiteral("The current defaults settings have NOT been changed."), MessageIcon::Information, {}, 1 });
+    m_prompter.tell(messages::info(
+        QStringLiteral("Aborted..."), QStringLiteral("The current defaults settings have NOT been changed.")));
     m_view.closeWindow();
 }
 

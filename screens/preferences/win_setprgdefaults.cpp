@@ -142,10 +142,8 @@ Win_SetPrgDefaults::~Win_SetPrgDefaults() = default;
 
 void Win_SetPrgDefaults::call(Prompter &prompter, ProgramDefaultsLogic::BrewCounter countBrews, QWidget *parent)
 {
-    if (WindowHost::bringToFront(QString::fromLatin1(kProcedure)))
-        return;
-    Win_SetPrgDefaults window(prompter, std::move(countBrews), parent);
-    WindowHost::call(&window, QString::fromLatin1(kProcedure));
+    WindowHost::callOnce(
+        kProcedure, [&] { return std::make_unique<Win_SetPrgDefaults>(prompter, countBrews, parent); });
 }
 
 bool Win_SetPrgDefaults::eventFilter(QObject *watched, QEvent *event)
@@ -236,10 +234,8 @@ Win_SetPrgDefaultsYN::Win_SetPrgDefaultsYN(
 
 void Win_SetPrgDefaultsYN::call(Prompter &prompter, ProgramDefaultsLogic::BrewCounter countBrews, QWidget *parent)
 {
-    if (WindowHost::bringToFront(QString::fromLatin1(kProcedure)))
-        return;
-    Win_SetPrgDefaultsYN prompt(prompter, std::move(countBrews), parent);
-    WindowHost::call(&prompt, QString::fromLatin1(kProcedure));
+    WindowHost::callOnce(
+        kProcedure, [&] { return std::make_unique<Win_SetPrgDefaultsYN>(prompter, countBrews, parent); });
 }
 
 void Win_SetPrgDefaultsYN::done(int result)

@@ -19,7 +19,7 @@ class QRadioButton;
 class Win_SetPrgDefaults : public QDialog, private ProgramDefaultsView
 {
 public:
-    static constexpr const char *kProcedure = "Win_SetPrgDefaults";
+    static inline const QString kProcedure = QStringLiteral("Win_SetPrgDefaults");
 
     Win_SetPrgDefaults(Prompter &prompter, ProgramDefaultsLogic::BrewCounter countBrews, QWidget *parent = nullptr);
     ~Win_SetPrgDefaults() override;
@@ -56,7 +56,7 @@ private:
 class Win_SetPrgDefaultsYN : public QDialog, private FirstRunView
 {
 public:
-    static constexpr const char *kProcedure = "Win_SetPrgDefaultsYN";
+    static inline const QString kProcedure = QStringLiteral("Win_SetPrgDefaultsYN");
 
     Win_SetPrgDefaultsYN(Prompter &prompter, ProgramDefaultsLogic::BrewCounter countBrews, QWidget *parent = nullptr);
 

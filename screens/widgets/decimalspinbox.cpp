@@ -106,7 +106,9 @@ void DecimalSpinBox::fixup(QString &) const
 
 void DecimalSpinBox::stepBy(int steps)
 {
-    const Decimal current = decimalValue();
+    // A value typed and not yet left is where the step starts, as the user sees it.
+    const std::optional<Decimal> typedValue = parse(lineEdit()->text());
+    const Decimal current = typedValue && inAllowed(*typedValue) ? typedValue->rounded(decimals()) : decimalValue();
     Decimal next;
     if (current < m_min || current > m_max)
         next = current < m_min ? m_min : m_max;

@@ -95,7 +95,9 @@ QValidator::State IntSpinBox::validate(QString &input, int &) const
 
 void IntSpinBox::stepBy(int steps)
 {
-    const int current = value();
+    // A value typed and not yet left is where the step starts, as the user sees it.
+    const std::optional<int> typedValue = parse(lineEdit()->text());
+    const int current = typedValue && inAllowed(*typedValue) ? *typedValue : value();
     int next;
     if (current < m_min || current > m_max)
         next = current < m_min ? m_min : m_max; // from the blank "no value" into the range

@@ -1,6 +1,8 @@
 #include "screens/widgets/notesedit.h"
 
 #include "platform/picture.h"
+#include "reports/notesformat.h"
+#include "screens/widgets/artwork.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -15,7 +17,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QPainter>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QTextBlock>
@@ -33,11 +34,6 @@
 
 namespace
 {
-
-// The stored form's opening: paragraphs without margins, blanks kept, and a
-// class for empty paragraphs (an empty <p> would otherwise vanish on reading).
-const QString kHeader = QStringLiteral("<html><style>p,li{white-space:pre-wrap;margin:0}ul,ol{margin:0}"
-                                       ".e{-qt-paragraph-type:empty}</style>");
 
 struct NamedColour {
     const char *name;
@@ -83,14 +79,6 @@ const int kTabIntervals[] = { 0, 5, 10, 15, 20, 25, 30 };
 
 int pixelsOfMillimetres(int tenthsOfCm) { return qRound(tenthsOfCm * 96.0 / 25.4); }
 
-QList<QTextOption::Tab> regularTabs(int interval)
-{
-    QList<QTextOption::Tab> tabs;
-    for (int pos = interval; interval > 0 && pos <= 2400; pos += interval)
-        tabs.append(QTextOption::Tab(pos, QTextOption::LeftTab));
-    return tabs;
-}
-
 int codePoints(const QString &s)
 {
     int n = 0;
@@ -103,277 +91,11 @@ int codePoints(const QString &s)
 
 int utf8Size(const QString &s) { return int(s.toUtf8().size()); }
 
-QString escaped(const QString &text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text) {
-        switch (c.unicode()) {
-        case '&':
-            out += QLatin1String("&amp;");
-            break;
-        case '<':
-            out += QLatin1String("&lt;");
-            break;
-        case '>':
-            out += QLatin1String("&gt;");
-            break;
-        case QChar::LineSeparator:
-            out += QLatin1String("<br>");
-            break;
-        case QChar::ObjectReplacementCharacter: // pictures are not kept in notes
-        case 0:
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
-QString listOpening(const QTextListFormat &f)
-{
-    QString tag;
-    switch (f.style()) {
-    case QTextListFormat::ListDecimal:
-        tag = QStringLiteral("<ol");
-        break;
-    case QTextListFormat::ListLowerAlpha:
-        tag = QStringLiteral("<ol type=a");
-        break;
-    case QTextListFormat::ListUpperAlpha:
-        tag = QStringLiteral("<ol type=A");
-        break;
-    case QTextListFormat::ListLowerRoman:
-        tag = QStringLiteral("<ol type=i");
-        break;
-    case QTextListFormat::ListUpperRoman:
-        tag = QStringLiteral("<ol type=I");
-        break;
-    case QTextListFormat::ListCircle:
-        tag = QStringLiteral("<ul type=circle");
-        break;
-    case QTextListFormat::ListSquare:
-        tag = QStringLiteral("<ul type=square");
-        break;
-    default:
-        tag = QStringLiteral("<ul");
-        break;
-    }
-    if (f.indent() != 1)
-        tag += QStringLiteral(" style=\"-qt-list-indent:%1\"").arg(f.indent());
-    return tag + QLatin1Char('>');
-}
-
-QString listClosing(const QTextListFormat &f)
-{
-    switch (f.style()) {
-    case QTextListFormat::ListDisc:
-    case QTextListFormat::ListCircle:
-    case QTextListFormat::ListSquare:
-        return QStringLiteral("</ul>");
-    default:
-        return QStringLiteral("</ol>");
-    }
-}
-
-QString familyOf(const QTextCharFormat &f)
-{
-    const QStringList families = f.fontFamilies().toStringList();
-    QString family = families.isEmpty() ? QString() : families.first();
-    family.remove(QLatin1Char('\'')).remove(QLatin1Char('"'));
-    return family;
-}
-
-// One fragment of text with its character format, in tags where a tag is shorter.
-QString fragmentHtml(const QTextCharFormat &f, const QString &text, bool &formatted)
-{
-    QStringList style;
-    QString open, close;
-    const int weight = f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() : QFont::Normal;
-    const bool bold = weight == QFont::Bold;
-    if (!bold && weight != QFont::Normal)
-        style << QStringLiteral("font-weight:%1").arg(weight);
-    const QString family = f.hasProperty(QTextFormat::FontFamilies) ? familyOf(f) : QString();
-    if (!family.isEmpty())
-        style << QStringLiteral("font-family:'%1'").arg(family);
-    if (f.hasProperty(QTextFormat::FontPointSize))
-        style << QStringLiteral("font-size:%1pt").arg(f.fontPointSize());
-    if (f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush)
-        style << QStringLiteral("color:%1").arg(f.foreground().color().name());
-    if (f.hasProperty(QTextFormat::BackgroundBrush) && f.background().style() != Qt::NoBrush)
-        style << QStringLiteral("background-color:%1").arg(f.background().color().name());
-    if (!style.isEmpty()) {
-        open += QStringLiteral("<span style=\"%1\">").arg(style.join(QLatin1Char(';')));
-        close.prepend(QStringLiteral("</span>"));
-    }
-    const auto tag = [&](bool on, const char *name) {
-        if (!on)
-            return;
-        open += QStringLiteral("<%1>").arg(QLatin1String(name));
-        close.prepend(QStringLiteral("</%1>").arg(QLatin1String(name)));
-    };
-    tag(bold, "b");
-    tag(f.fontItalic(), "i");
-    tag(f.fontUnderline(), "u");
-    formatted = formatted || !open.isEmpty();
-    return open + escaped(text) + close;
-}
-
-QString alignmentName(Qt::Alignment a)
-{
-    if (a & Qt::AlignHCenter)
-        return QStringLiteral("center");
-    if (a & Qt::AlignJustify)
-        return QStringLiteral("justify");
-    if ((a & Qt::AlignRight) || ((a & Qt::AlignTrailing) && !(a & Qt::AlignAbsolute)))
-        return QStringLiteral("right");
-    return {};
-}
-
-struct Serialized {
-    QString html;
-    bool formatted = false; // anything a plain text would lose
-};
-
-Serialized serialize(const QTextDocument &doc)
-{
-    Serialized s;
-    s.html = kHeader;
-    QTextList *openList = nullptr;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        QTextList *list = b.textList();
-        if (list != openList) {
-            if (openList)
-                s.html += listClosing(openList->format());
-            else if (list && b != doc.begin())
-                s.html += QStringLiteral("</p>"); // a list inside an open paragraph would take on its format
-            if (list)
-                s.html += listOpening(list->format());
-            openList = list;
-            s.formatted = s.formatted || list;
-        }
-        const QTextBlockFormat bf = b.blockFormat();
-        QString attributes;
-        const QString align = alignmentName(bf.alignment());
-        if (!align.isEmpty())
-            attributes += QStringLiteral(" align=%1").arg(align);
-        if (!list && bf.indent() > 0)
-            attributes += QStringLiteral(" style=\"-qt-block-indent:%1\"").arg(bf.indent());
-        const QList<QTextOption::Tab> tabs = bf.tabPositions();
-        if (!tabs.isEmpty())
-            attributes += QStringLiteral(" tab=%1").arg(qRound(tabs.first().position));
-        s.formatted = s.formatted || !attributes.isEmpty();
-        const bool empty = b.length() <= 1;
-        if (empty)
-            attributes += QStringLiteral(" class=e");
-        s.html += (list ? QStringLiteral("<li") : QStringLiteral("<p")) + attributes + QLatin1Char('>');
-        if (empty)
-            s.html += QStringLiteral("<br>");
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            if (fragment.isValid() && !fragment.charFormat().isImageFormat())
-                s.html += fragmentHtml(fragment.charFormat(), fragment.text(), s.formatted);
-        }
-    }
-    if (openList)
-        s.html += listClosing(openList->format());
-    return s;
-}
-
-// Tab stops are carried in an attribute of each paragraph that the HTML reader
-// ignores; the paragraphs come back in order, one block each.
-void applyTabs(QTextDocument &doc, const QString &html)
-{
-    static const QRegularExpression element(QStringLiteral("<(?:p|li)\\b([^>]*)>"));
-    static const QRegularExpression tab(QStringLiteral("\\btab=(\\d+)"));
-    QList<int> intervals;
-    for (auto it = element.globalMatch(html); it.hasNext();) {
-        const auto m = tab.match(it.next().captured(1));
-        intervals.append(m.hasMatch() ? m.captured(1).toInt() : 0);
-    }
-    if (intervals.size() != doc.blockCount()
-        || std::all_of(intervals.begin(), intervals.end(), [](int i) { return i == 0; }))
-        return;
-    QTextCursor c(&doc);
-    int i = 0;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next(), ++i) {
-        if (intervals[i] <= 0)
-            continue;
-        QTextBlockFormat bf = b.blockFormat();
-        bf.setTabPositions(regularTabs(intervals[i]));
-        c.setPosition(b.position());
-        c.setBlockFormat(bf);
-    }
-}
-
-// Toolbar pictures drawn here, for desktops without an icon theme (Windows).
-QIcon drawnIcon(const QString &name)
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    const QColor ink(40, 40, 40);
-    p.setPen(QPen(ink, 1));
-    const auto lines = [&p](const std::initializer_list<std::pair<int, int>> &spans) {
-        int y = 3;
-        for (const auto &[from, to] : spans) {
-            p.drawLine(from, y, to, y);
-            y += 3;
-        }
-    };
-    const auto letter = [&p](const QString &text, bool bold, bool italic, bool underline) {
-        QFont f(QStringLiteral("Serif"));
-        f.setPixelSize(13);
-        f.setBold(bold);
-        f.setItalic(italic);
-        f.setUnderline(underline);
-        p.setFont(f);
-        p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, text);
-    };
-    if (name == QLatin1String("format-justify-left"))
-        lines({ { 2, 14 }, { 2, 10 }, { 2, 14 }, { 2, 10 } });
-    else if (name == QLatin1String("format-justify-center"))
-        lines({ { 2, 14 }, { 4, 12 }, { 2, 14 }, { 4, 12 } });
-    else if (name == QLatin1String("format-justify-right"))
-        lines({ { 2, 14 }, { 6, 14 }, { 2, 14 }, { 6, 14 } });
-    else if (name == QLatin1String("format-justify-fill"))
-        lines({ { 2, 14 }, { 2, 14 }, { 2, 14 }, { 2, 14 } });
-    else if (name == QLatin1String("format-indent-more") || name == QLatin1String("format-indent-less")) {
-        lines({ { 2, 14 }, { 7, 14 }, { 7, 14 }, { 2, 14 } });
-        p.setBrush(ink);
-        const bool more = name == QLatin1String("format-indent-more");
-        const QPoint arrow[] = { QPoint(more ? 2 : 5, 5), QPoint(more ? 5 : 2, 7), QPoint(more ? 2 : 5, 9) };
-        p.drawPolygon(arrow, 3);
-    } else if (name == QLatin1String("format-list-unordered")) {
-        lines({ { 6, 14 }, { 6, 14 }, { 6, 14 }, { 6, 14 } });
-        p.setBrush(ink);
-        for (int y = 3; y <= 12; y += 3)
-            p.drawRect(2, y - 1, 1, 1);
-    } else if (name == QLatin1String("format-text-bold"))
-        letter(QStringLiteral("B"), true, false, false);
-    else if (name == QLatin1String("format-text-italic"))
-        letter(QStringLiteral("I"), false, true, false);
-    else if (name == QLatin1String("format-text-underline"))
-        letter(QStringLiteral("U"), false, false, true);
-    else if (name == QLatin1String("format-text-color")) {
-        letter(QStringLiteral("A"), true, false, false);
-        p.fillRect(2, 13, 12, 3, QColor(0xFF0000));
-    } else if (name == QLatin1String("format-text-highlight")) {
-        p.fillRect(1, 2, 14, 12, QColor(0xFFFF00));
-        letter(QStringLiteral("ab"), false, false, false);
-    } else {
-        return {};
-    }
-    p.end();
-    return QIcon(pixmap);
-}
-
 QIcon toolIcon(const char *name)
 {
     const QString n = QLatin1String(name);
     const QIcon themed = QIcon::fromTheme(n);
-    return themed.isNull() ? drawnIcon(n) : themed;
+    return themed.isNull() ? artwork::formatIcon(n) : themed;
 }
 
 QIcon swatch(QRgb rgb)
@@ -710,7 +432,7 @@ void NotesEdit::loadStored(const QString &stored, bool html)
     m_edit->document()->setUndoRedoEnabled(false);
     if (html) {
         m_edit->setHtml(stored);
-        applyTabs(*m_edit->document(), stored);
+        NotesFormat::applyTabs(*m_edit->document(), stored);
     } else {
         m_edit->setPlainText(stored);
     }
@@ -726,20 +448,13 @@ void NotesEdit::loadStored(const QString &stored, bool html)
 void NotesEdit::setStoredText(const QString &stored) { loadStored(stored, isFormatted(stored)); }
 void NotesEdit::setHtml(const QString &html) { loadStored(html, true); }
 
-bool NotesEdit::isFormatted(const QString &stored) { return stored.startsWith(kHeader); }
+bool NotesEdit::isFormatted(const QString &stored) { return NotesFormat::isFormatted(stored); }
 
-QString NotesEdit::plainTextOf(const QString &stored)
-{
-    if (!isFormatted(stored))
-        return stored;
-    QTextDocument doc;
-    doc.setHtml(stored);
-    return doc.toPlainText();
-}
+QString NotesEdit::plainTextOf(const QString &stored) { return NotesFormat::plainTextOf(stored); }
 
 QString NotesEdit::toStoredText() const
 {
-    const Serialized s = serialize(*m_edit->document());
+    const NotesFormat::Serialized s = NotesFormat::serialize(*m_edit->document());
     const QString plain = plainText();
     if (!s.formatted && !isFormatted(plain))
         return plain;
@@ -750,7 +465,7 @@ QString NotesEdit::toStoredText() const
 
 bool NotesEdit::keepsFormatting() const
 {
-    const Serialized s = serialize(*m_edit->document());
+    const NotesFormat::Serialized s = NotesFormat::serialize(*m_edit->document());
     return !s.formatted || m_capacity == 0 || utf8Size(s.html) <= m_capacity;
 }
 
@@ -837,7 +552,7 @@ void NotesEdit::syncControls()
     }
     const double size = f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : font.pointSizeF();
     m_fontSize->setCurrentText(size > 0 ? QString::number(size) : QString());
-    const QString align = alignmentName(m_edit->alignment());
+    const QString align = NotesFormat::alignmentName(m_edit->alignment());
     (align == QLatin1String("center")           ? m_center
             : align == QLatin1String("right")   ? m_right
             : align == QLatin1String("justify") ? m_justify
@@ -939,7 +654,7 @@ void NotesEdit::setTabInterval(int pixels)
     forEachSelectedBlock(m_edit, [pixels](QTextCursor &bc, const QTextBlock &b) {
         QTextBlockFormat bf = b.blockFormat();
         if (pixels > 0)
-            bf.setTabPositions(regularTabs(pixels));
+            bf.setTabPositions(NotesFormat::regularTabs(pixels));
         else
             bf.clearProperty(QTextFormat::TabPositions);
         bc.setBlockFormat(bf);

@@ -1,5 +1,6 @@
 #include "screens/windowing/windowhost.h"
 
+#include "screens/windowing/windowarranger.h"
 #include "screens/windowing/windowregistry.h"
 
 #include <QDialog>
@@ -38,8 +39,10 @@ QWidget *WindowHost::start(
     if (QMdiArea *a = area()) {
         QMdiSubWindow *sub = a->addSubWindow(content);
         sub->setAttribute(Qt::WA_DeleteOnClose);
-        if (sizing == WindowStateBinding::FixedSize)
+        if (sizing == WindowStateBinding::FixedSize) {
             sub->setWindowFlags(sub->windowFlags() & ~Qt::WindowMaximizeButtonHint);
+            WindowArranger::markFixedSize(sub);
+        }
         placed = sub;
     }
     if (singleInstance)
@@ -68,6 +71,31 @@ int WindowHost::call(QDialog *dialog, const QString &procedure, WindowStateBindi
     if (singleInstance && guard && WindowRegistry::instance().find(procedure) == dialog)
         WindowRegistry::instance().remove(procedure);
     return result;
+}
+
+std::optional<int> WindowHost::callOnce(const QString &procedure, const std::function<std::unique_ptr<QDialog>()> &make,
+    WindowStateBinding::Sizing sizing, const std::function<void(QDialog &)> &after)
+{
+    if (bringToFront(procedure))
+        return std::nullopt;
+    const std::unique_ptr<QDialog> dialog = make();
+    if (!dialog)
+        return std::nullopt;
+    const int result = call(dialog.get(), procedure, sizing);
+    if (after)
+        after(*dialog);
+    return result;
+}
+
+QWidget *WindowHost::startOnce(
+    const QString &procedure, const std::function<QWidget *()> &make, WindowStateBinding::Sizing sizing)
+{
+    if (bringToFront(procedure))
+        return WindowRegistry::instance().find(procedure);
+    QWidget *content = make();
+    if (content)
+        start(content, procedure, sizing);
+    return content;
 }
 
 void WindowHost::setProcedure(QWidget *window, const QString &procedure, const QString &helpPage)

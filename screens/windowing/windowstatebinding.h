@@ -7,6 +7,7 @@
 
 #include "records/windowstate.h"
 
+#include <QRect>
 #include <QString>
 #include <functional>
 
@@ -32,6 +33,13 @@ public:
 
     // The placement of `window` as it would be stored.
     static WindowPlacement placementOf(const QWidget *window, Sizing sizing);
-    // Applies a placement to a window that is not shown yet.
+    // Applies a placement to a window that is not shown yet. Whatever the file says, the window
+    // opens wholly on a screen (a child: inside its frame), at most that size, keeping the stored
+    // size where it fits.
     static void apply(QWidget *window, const WindowPlacement &placement, Sizing sizing);
+    // Moves and shrinks `window` so that it lies wholly in the room it may take.
+    static void keepOnScreen(QWidget *window);
+    // The room a window may take when it stands at `at`: the available area of the screen there
+    // (the primary screen when none is), or for a child window its parent's area.
+    static QRect roomFor(const QWidget *window, const QPoint &at);
 };

@@ -24,6 +24,8 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
+#include <climits>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 using guitest::settle;
@@ -427,4 +429,191 @@ TEST_F(BrewFormTest, CtrlTabTurnsThePagesWhereverTheFocusIsEvenOverTheFramesWind
     }
     EXPECT_TRUE(prompter.shown().empty());
     form.reset(); // before the area takes its windows, the form among them, down with it
+}
+
+TEST_F(BrewFormTest, AButtonPressedByItsAccessKeySeesTheTextStillBeingTyped)
+{
+    const struct {
+        BrewControl field;
+        QString BrewRecord::*member;
+        int tab;
+    } rows[] = {
+        { BrewControl::ADDITIVE1, &BrewRecord::ADDITIVE1, 0 },
+        { BrewControl::BREWSUGARTYPE, &BrewRecord::BREWSUGARTYPE, 0 },
+        { BrewControl::PRIMERSUGARTYPE, &BrewRecord::PRIMERSUGARTYPE, 1 },
+    };
+    for (const auto &row : rows) {
+        BrewRecord seed;
+        seed.DATEDOWN = kToday - 10; // the bottling prime needs a date down
+        BrewForm &f = open(FormRequest::Change, stored(seed));
+        f.tabs()->setCurrentIndex(row.tab);
+        focus(row.field);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Roasted barley 250g"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier); // "Prime Entry Field&s"
+        QTest::qWait(250); // a button pressed by its access key clicks a moment later
+        settle();
+        EXPECT_EQ(static_cast<QLineEdit *>(f.control(row.field))->text(), QStringLiteral("Roasted barley 250g"))
+            << int(row.field);
+        EXPECT_EQ(f.logic().record().*row.member, QStringLiteral("Roasted barley 250g")) << int(row.field);
+        // The prime did run.
+        EXPECT_TRUE(row.tab == 0 ? f.logic().record().ORIGINALGRAVITY == 1035 : f.logic().record().DATEBOTTLED > 0);
+        form.reset();
+        table.close();
+        ASSERT_TRUE(RecordStore::removeStore(BrewsTable::definition(), dir.path()));
+        ASSERT_TRUE(table.open());
+    }
+}
+
+TEST_F(BrewFormTest, EnterAndEscapeSeeTheTextStillBeingTyped)
+{
+    BrewRecord seed;
+    seed.BREWKIT = QStringLiteral("Bitter");
+    const BrewRecord brew = stored(seed);
+
+    // Escape: Cancel asks, because something was typed.
+    BrewForm &f = open(FormRequest::Change, brew);
+    focus(BrewControl::YEAST);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Nottingham"));
+    prompter.answer(2); // No: drop the changes
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    settle();
+    EXPECT_EQ(prompter.captions(), QStringList { QStringLiteral("Save Record") });
+    EXPECT_FALSE(f.isVisible());
+
+    // Enter presses the default button, OK, which saves the typed text.
+    BrewForm &g = open(FormRequest::Change, *table.fetch(brew.RECORDNUMBER).value());
+    focus(BrewControl::YEAST);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Windsor"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    settle();
+    EXPECT_EQ(g.result(), QDialog::Accepted);
+    EXPECT_EQ(table.fetch(brew.RECORDNUMBER).value()->YEAST, QStringLiteral("Windsor"));
+}
+
+TEST_F(BrewFormTest, LeavingAFieldWithoutEditingItKeepsTheStoredValue)
+{
+    const struct {
+        BrewControl field;
+        Decimal BrewRecord::*member;
+        Decimal value;
+    } rows[] = {
+        { BrewControl::ESTIMATEDALC, &BrewRecord::ESTIMATEDALC, Decimal::fromScaled(424, 2) },
+        { BrewControl::ESTIMATEDALC, &BrewRecord::ESTIMATEDALC, Decimal::fromScaled(349, 2) },
+        { BrewControl::WATERVOLUMELTR, &BrewRecord::WATERVOLUMELTR, Decimal::fromScaled(2345, 2) },
+        { BrewControl::BREWCOST, &BrewRecord::BREWCOST, Decimal::fromScaled(1250, 2) },
+    };
+    for (const auto &row : rows) {
+        BrewRecord seed;
+        seed.BREWKIT = QStringLiteral("Bitter");
+        seed.DATEDOWN = kToday - 30;
+        seed.ORIGINALGRAVITY = 1050;
+        seed.FINALGRAVITY = 1010;
+        seed.*row.member = row.value;
+        const BrewRecord brew = stored(seed);
+        for (const bool save : { false, true }) {
+            BrewForm &f = open(FormRequest::Change, brew);
+            prompter.clear();
+            focus(row.field);
+            guitest::key(QApplication::focusWidget(), Qt::Key_Tab);
+            settle();
+            EXPECT_EQ(f.logic().record().*row.member, row.value) << int(row.field);
+            if (save)
+                click(BrewControl::OK);
+            else
+                click(BrewControl::Cancel); // nothing was typed: nothing to ask
+            EXPECT_EQ(prompter.captions(), QStringList()) << int(row.field);
+            EXPECT_FALSE(f.isVisible());
+            EXPECT_EQ(table.fetch(brew.RECORDNUMBER).value().value().*row.member, row.value);
+        }
+    }
+}
+
+TEST_F(BrewFormTest, ANewBrewByKeyboardAloneKeepsEverythingTyped)
+{
+    BrewForm &f = open(FormRequest::Insert);
+    const auto alt = [](Qt::Key key) {
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+        QTest::qWait(250); // a button pressed by its access key clicks a moment later
+        settle();
+    };
+    const auto typeText = [](const char *text) {
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8(text));
+        settle();
+    };
+    const auto tab = [] {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        settle();
+    };
+    alt(Qt::Key_K);
+    typeText("Coopers Lager");
+    alt(Qt::Key_W);
+    typeText("Summer batch");
+    alt(Qt::Key_U);
+    typeText("Dextrose");
+    tab();
+    EXPECT_EQ(f.controlOf(QApplication::focusWidget()), BrewControl::BREWSUGARKG);
+    typeText("2");
+    alt(Qt::Key_1);
+    typeText("Roasted barley 250g");
+    alt(Qt::Key_S); // Prime Entry Fields (fermentation)
+    EXPECT_EQ(f.logic().record().ORIGINALGRAVITY, 1035);
+    EXPECT_EQ(f.logic().record().ADDITIVE1, QStringLiteral("Roasted barley 250g"));
+    alt(Qt::Key_Y);
+    typeText("Nottingham");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier); // the next page
+    settle();
+    alt(Qt::Key_P);
+    typeText("Cane sugar");
+    alt(Qt::Key_S); // Prime Entry Fields (bottling)
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // OK, the default button
+    settle();
+
+    // The only message: the primed bottling date lies a week ahead, which OK notes and saves.
+    EXPECT_EQ(prompter.captions(), QStringList { QStringLiteral("Please note...") });
+    ASSERT_EQ(f.result(), QDialog::Accepted);
+    const BrewRecord saved = *table.fetch(1).value();
+    EXPECT_EQ(saved.BREWKIT, QStringLiteral("Coopers Lager"));
+    EXPECT_EQ(saved.BREWBATCHNAME, QStringLiteral("Summer batch"));
+    EXPECT_EQ(saved.BREWSUGARTYPE, QStringLiteral("Dextrose"));
+    EXPECT_EQ(saved.ADDITIVE1, QStringLiteral("Roasted barley 250g"));
+    EXPECT_EQ(saved.YEAST, QStringLiteral("Nottingham"));
+    EXPECT_EQ(saved.PRIMERSUGARTYPE, QStringLiteral("Cane sugar"));
+    EXPECT_EQ(saved.BREWSUGARKG, Decimal(2)); // typed, so not primed
+    EXPECT_EQ(saved.DATEDOWN, kToday); // primed
+    EXPECT_EQ(saved.ORIGINALGRAVITY, 1035);
+    EXPECT_EQ(saved.DATEBOTTLED, kToday + 7);
+    EXPECT_EQ(saved.FINALGRAVITY, 1005);
+}
+
+TEST_F(BrewFormTest, AGravityStandsRightAfterItsEqualsSign)
+{
+    BrewRecord seed;
+    seed.BREWKIT = QStringLiteral("Bitter");
+    seed.DATEDOWN = kToday - 30;
+    seed.ORIGINALGRAVITY = 1050;
+    seed.FINALGRAVITY = 1010;
+    BrewForm &f = open(FormRequest::Change, stored(seed));
+    for (int tab : { 0, 1 }) {
+        f.tabs()->setCurrentIndex(tab);
+        settle();
+        QWidget *page = f.tabs()->widget(tab);
+        int signs = 0;
+        for (QLabel *sign : page->findChildren<QLabel *>()) {
+            if (sign->text() != QLatin1String("=") || !sign->isVisible())
+                continue;
+            ++signs;
+            const QRect at(sign->mapTo(page, QPoint()), sign->size());
+            // The nearest text to its right on the same line is the gravity it leads to.
+            int gap = INT_MAX;
+            for (QLabel *other : page->findChildren<QLabel *>()) {
+                const QRect o(other->mapTo(page, QPoint()), other->size());
+                if (other == sign || !other->isVisible() || std::abs(o.center().y() - at.center().y()) > 6
+                    || o.left() <= at.right())
+                    continue;
+                gap = std::min(gap, o.left() - at.right());
+            }
+            EXPECT_LE(gap, 12) << "tab " << tab;
+        }
+        EXPECT_GT(signs, 0);
+    }
 }

@@ -253,17 +253,18 @@ TEST_F(BrewListModelTest, RowsShowTheirColumnsAndStockColours)
 
 TEST(ColumnLayout, FormatRoundTripAndDamagedTexts)
 {
-    const ColumnLayout designed;
-    EXPECT_EQ(designed.toFormat(), QStringLiteral("BATCHNUMBER:100@N4B|BREWKIT:220@S45|DATEDOWN:90@D017B"));
+    const std::vector<ListColumn> &columns = BrewListModel::listColumns();
+    EXPECT_EQ(
+        BrewListModel::designedColumnFormat(), QStringLiteral("BATCHNUMBER:100@N4B|BREWKIT:220@S45|DATEDOWN:90@D017B"));
     ColumnLayout moved;
     moved.order = { 2, 0, 1 };
     moved.widths = { 60, 300, 111 };
-    EXPECT_EQ(moved.toFormat(), QStringLiteral("DATEDOWN:111@D017B|BATCHNUMBER:60@N4B|BREWKIT:300@S45"));
-    EXPECT_EQ(ColumnLayout::fromFormat(moved.toFormat()), moved);
+    EXPECT_EQ(moved.toFormat(columns), QStringLiteral("DATEDOWN:111@D017B|BATCHNUMBER:60@N4B|BREWKIT:300@S45"));
+    EXPECT_EQ(ColumnLayout::fromFormat(moved.toFormat(columns), columns), moved);
 
     for (const char *damaged :
         { "", "@", "BATCHNUMBER:80@N4B|BREWKIT:220@S45", "BATCHNUMBER:80@N4B|BATCHNUMBER:220@S45|DATEDOWN:90@D017B",
             "BATCHNUMBER:0@N4B|BREWKIT:220@S45|DATEDOWN:90@D017B", "BATCHNUMBER:80|BREWKIT:220@S45|DATEDOWN:90@D017B",
             "YEAST:80@N4B|BREWKIT:220@S45|DATEDOWN:90@D017B", "BATCHNUMBER:-5@N4B|BREWKIT:220@S45|DATEDOWN:90@D017B" })
-        EXPECT_FALSE(ColumnLayout::fromFormat(QString::fromLatin1(damaged))) << damaged;
+        EXPECT_FALSE(ColumnLayout::fromFormat(QString::fromLatin1(damaged), columns)) << damaged;
 }

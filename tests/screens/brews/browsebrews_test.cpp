@@ -6,8 +6,8 @@
 
 #include "records/windowstate.h"
 #include "screens/brews/browsebrews.h"
-#include "screens/brews/browsebrewslist.h"
 #include "screens/frame/mainframe.h"
+#include "screens/windowing/pagedlisttable.h"
 #include "screens/windowing/windowstatebinding.h"
 
 #include <QFile>
@@ -72,7 +72,7 @@ protected:
 TEST_F(BrowseWindowTest, TypingInTheListMovesToTheTypedBatch)
 {
     auto browse = openBrowse();
-    BrowseBrewsList *list = browse->list();
+    PagedListTable *list = browse->list();
     guitest::type(list, QStringLiteral("7"));
     EXPECT_EQ(browse->logic().selected()->BATCHNUMBER, 7);
     EXPECT_EQ(list->currentIndex().row(), browse->logic().selectedRow());
@@ -91,7 +91,7 @@ TEST_F(BrowseWindowTest, TypingInTheListMovesToTheTypedBatch)
 TEST_F(BrowseWindowTest, DoubleClickAndKeysCallTheEditForm)
 {
     auto browse = openBrowse();
-    BrowseBrewsList *list = browse->list();
+    PagedListTable *list = browse->list();
 
     const QRect cell = list->visualRect(list->model()->index(2, 1));
     QMouseEvent press(QEvent::MouseButtonPress, cell.center(), list->viewport()->mapToGlobal(cell.center()),
@@ -178,7 +178,7 @@ TEST_F(BrowseWindowTest, ColumnLayoutReturnsAfterReopeningAndClosingClearsTheOpe
         glo().browseOpen = true;
         auto browse = openBrowse();
         QHeaderView *header = browse->list()->horizontalHeader();
-        EXPECT_EQ(browse->columnFormat(), ColumnLayout {}.toFormat());
+        EXPECT_EQ(browse->columnFormat(), BrewListModel::designedColumnFormat());
         header->resizeSection(BrewListModel::BrewKitColumn, 333);
         header->moveSection(header->visualIndex(BrewListModel::DateDownColumn), 0);
         stored = browse->columnFormat();
@@ -188,7 +188,8 @@ TEST_F(BrowseWindowTest, ColumnLayoutReturnsAfterReopeningAndClosingClearsTheOpe
     }
     const IniFile ini = settings::windowStateFile();
     EXPECT_EQ(ini.read(BrowseBrews::kProcedure, windowstate::kUserFormatEntry), stored);
-    EXPECT_EQ(ini.read(BrowseBrews::kProcedure, windowstate::kDesignedFormatEntry), ColumnLayout {}.toFormat());
+    EXPECT_EQ(
+        ini.read(BrowseBrews::kProcedure, windowstate::kDesignedFormatEntry), BrewListModel::designedColumnFormat());
     {
         auto browse = openBrowse();
         EXPECT_EQ(browse->columnFormat(), stored);
@@ -200,7 +201,7 @@ TEST_F(BrowseWindowTest, ColumnLayoutReturnsAfterReopeningAndClosingClearsTheOpe
     ASSERT_TRUE(ini.write(BrowseBrews::kProcedure, windowstate::kDesignedFormatEntry,
         QStringLiteral("BATCHNUMBER:70@N4B|BREWKIT:200@S45|DATEDOWN:90@D017B")));
     auto browse = openBrowse();
-    EXPECT_EQ(browse->columnFormat(), ColumnLayout {}.toFormat());
+    EXPECT_EQ(browse->columnFormat(), BrewListModel::designedColumnFormat());
 }
 
 namespace

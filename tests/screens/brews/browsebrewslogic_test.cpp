@@ -12,7 +12,13 @@ namespace
 [[maybe_unused]] void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 
 struct RecordingView : BrowseBrewsView {
-    void refresh() override { ++refreshes; }
+    void refresh() override
+    {
+        ++refreshes;
+        if (onRefresh)
+            onRefresh();
+    }
+    std::function<void()> onRefresh;
     void focusList() override { ++focusMoves; }
     int refreshes = 0;
     int focusMoves = 0;
@@ -155,6 +161,28 @@ TEST_F(BrowseLogicTest, QualityTabWithoutScoredBrewsWarnsOnceAndGreysTheFilter)
     EXPECT_FALSE(logic.qualityWarningShown());
     EXPECT_EQ(logic.count(), 2);
     EXPECT_EQ(m_prompter.shown().size(), 1u);
+}
+
+TEST_F(BrowseLogicTest, TheEmptyQualityTabIsOnScreenBeforeItsMessage)
+{
+    insert({ { 1, 1, "Stout", date::fromYmd(2024, 1, 1), "1" } });
+    BrowseBrewsLogic &logic = browse();
+    ASSERT_EQ(logic.countText(), QStringLiteral("1"));
+    struct Shown {
+        std::size_t messages;
+        QString count, heading;
+    };
+    std::vector<Shown> shown;
+    m_view.onRefresh = [&] {
+        shown.push_back({ m_prompter.shown().size(), logic.countText(), logic.details().heading });
+    };
+    logic.selectTab(BrowseTab::Quality);
+    ASSERT_EQ(m_prompter.shown().size(), 1u);
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.front().messages, 0u); // shown before the message...
+    EXPECT_EQ(shown.front().count, QString()); // ...with the empty list and panel
+    EXPECT_EQ(shown.front().heading, QString());
+    m_view.onRefresh = nullptr;
 }
 
 TEST_F(BrowseLogicTest, AnUnscoredBrewIsOnTheBatchTabButNotTheQualityTab)

@@ -202,3 +202,32 @@ TEST(SugarAlcWindow, AllowanceButton)
     EXPECT_EQ(prompter.captions(), QStringList { "Done..." });
     EXPECT_EQ(shown(window, "alcVol1"), "5.7");
 }
+
+// Every result box of the calculators stands as high as an entry field, and its value keeps off
+// the box's and the window's edges.
+TEST(CalculatorLook, ResultBoxesShareOneHeightAndKeepTheirTextOffTheEdges)
+{
+    ScriptedPrompter prompter;
+    Globals values;
+    Win_CalculateCost cost(values, {}, nullptr, &prompter);
+    Win_SugarAlc sugar(true, nullptr, &prompter);
+    for (QDialog *window : { static_cast<QDialog *>(&cost), static_cast<QDialog *>(&sugar) }) {
+        guitest::showActive(window);
+        const int entryHeight = QLineEdit().sizeHint().height();
+        const QList<QLabel *> boxes = window->findChildren<QLabel *>();
+        int checked = 0;
+        for (QLabel *box : boxes) {
+            if (box->frameShape() != QFrame::Panel)
+                continue;
+            ++checked;
+            SCOPED_TRACE(box->objectName().toStdString());
+            EXPECT_EQ(box->height(), entryHeight);
+            EXPECT_GE(box->contentsRect().left() - box->rect().left(), 3);
+            EXPECT_GE(box->rect().right() - box->contentsRect().right(), 3);
+            const QPoint right = box->mapTo(window, QPoint(box->width(), 0));
+            EXPECT_LE(right.x(), window->width() - 6);
+        }
+        EXPECT_GT(checked, 2);
+        window->hide();
+    }
+}

@@ -310,3 +310,32 @@ TEST_F(FrameFixture, CommandsOfWindowsNotYetInTheProgramStandDisabled)
     for (const char *text : { "&Browse Brews", "&Program Defaults   ", "&Calculator", "&Contents", "E&xit" })
         EXPECT_TRUE(frame->command(QString::fromUtf8(text))->isEnabled()) << text;
 }
+
+TEST_F(FrameFixture, TileAndCascadeNeverResizeTheFrameAndKeepFixedWindowsAtTheirSize)
+{
+    frame->resize(1000, 700);
+    guitest::showActive(frame.get());
+    frame->command(QStringLiteral("&About Maltwright 3"))->trigger();
+    frame->command(QStringLiteral("&Browse Brews"))->trigger();
+    guitest::settle();
+    ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 2);
+    QMdiSubWindow *about = nullptr;
+    for (QMdiSubWindow *sub : frame->mdiArea()->subWindowList())
+        if (dynamic_cast<Win_About *>(sub->widget()))
+            about = sub;
+    ASSERT_NE(about, nullptr);
+    const QRect frameBefore = frame->geometry();
+    const QSize aboutSize = about->size();
+    for (const char *command : { "T&ile", "&Cascade", "T&ile" }) {
+        SCOPED_TRACE(command);
+        frame->command(QString::fromLatin1(command))->trigger();
+        guitest::settle();
+        EXPECT_EQ(frame->geometry(), frameBefore);
+        EXPECT_EQ(about->size(), aboutSize);
+        for (QMdiSubWindow *sub : frame->mdiArea()->subWindowList())
+            EXPECT_GE(sub->x(), 0);
+    }
+    // Tiled, the two windows stand side by side without covering each other.
+    const QList<QMdiSubWindow *> windows = frame->mdiArea()->subWindowList();
+    EXPECT_FALSE(windows[0]->geometry().intersects(windows[1]->geometry()));
+}

@@ -211,3 +211,45 @@ TEST(DateSpinBox, ShowsShortDateBlankForNoneAndStepsByDays)
     key(box, Qt::Key_Tab);
     EXPECT_EQ(box->value(), date::fromYmd(2023, 12, 24));
 }
+
+TEST(SpinBoxes, AStepStartsFromTheValueTypedNotYetLeft)
+{
+    // A hydrometer reading typed and then stepped with the Up key or the arrow.
+    for (const bool byKey : { true, false }) {
+        Form form;
+        auto *box = new IntSpinBox;
+        box->setAllowedRange(900, 1200);
+        box->setBlankWhenZero(true);
+        box->setValue(1052);
+        form.put(box);
+        guitest::SignalCount stepped(box, &IntSpinBox::stepped);
+        retype(box, QStringLiteral("1199"));
+        if (byKey)
+            key(box, Qt::Key_Up);
+        else
+            box->stepUp();
+        EXPECT_EQ(box->value(), 1200) << byKey;
+        EXPECT_EQ(stepped.count(), 1);
+    }
+    {
+        Form form;
+        auto *box = new DateSpinBox;
+        box->setValue(date::fromYmd(2024, 1, 1));
+        form.put(box);
+        retype(box, date::shortText(date::fromYmd(2024, 2, 28)));
+        key(box, Qt::Key_Up);
+        EXPECT_EQ(box->value(), date::fromYmd(2024, 2, 29));
+    }
+    {
+        Form form;
+        auto *box = new DecimalSpinBox;
+        box->setDecimals(2);
+        box->setAllowedRange(Decimal(0), Decimal(10));
+        box->setStep(Decimal::fromScaled(10, 2));
+        box->setDecimalValue(Decimal(1));
+        form.put(box);
+        retype(box, QStringLiteral("4.5"));
+        key(box, Qt::Key_Down);
+        EXPECT_EQ(box->decimalValue(), Decimal::fromScaled(440, 2));
+    }
+}

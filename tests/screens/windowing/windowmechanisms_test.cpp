@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +20,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolBar>
@@ -158,21 +160,38 @@ TEST(WindowStateBinding, FixedSizeChildIsNotMaximisedAlongWithTheOthers)
     browse->close();
 }
 
-TEST(WindowStateBinding, DialogClosedByAcceptIsStored)
+TEST(WindowStateBinding, DialogClosedByAcceptIsStoredAndComesBackWhereItWas)
 {
     MemoryStore store;
-    QDialog dialog;
-    dialog.resize(250, 150);
-    QTimer::singleShot(0, &dialog, [&] {
-        dialog.move(70, 80);
-        dialog.accept();
-    });
-    WindowHost::call(&dialog, QStringLiteral("Win_AlcCalculator"));
+    QRect closedAt;
+    {
+        QDialog dialog;
+        dialog.resize(250, 150);
+        QTimer::singleShot(0, &dialog, [&] {
+            dialog.move(70, 80);
+            closedAt = dialog.geometry();
+            dialog.accept();
+        });
+        WindowHost::call(&dialog, QStringLiteral("Win_AlcCalculator"));
+    }
     const WindowPlacement p = store.sections.value(QStringLiteral("Win_AlcCalculator"));
     EXPECT_TRUE(p.known);
-    EXPECT_EQ(p.pos, QPoint(70, 80));
+    EXPECT_TRUE(p.pos.has_value());
     EXPECT_FALSE(p.size.has_value()); // called windows are of fixed size by default
     EXPECT_EQ(WindowRegistry::instance().find(QStringLiteral("Win_AlcCalculator")), nullptr);
+
+    // Opened and closed again and again, it keeps its place: no creep by the window frame.
+    for (int round = 0; round < 5; ++round) {
+        QDialog again;
+        again.resize(250, 150);
+        QRect openedAt;
+        QTimer::singleShot(0, &again, [&] {
+            openedAt = again.geometry();
+            again.accept();
+        });
+        WindowHost::call(&again, QStringLiteral("Win_AlcCalculator"));
+        EXPECT_EQ(openedAt.topLeft(), closedAt.topLeft()) << round;
+    }
 }
 
 TEST(FocusHighlight, FocusedFieldsTurnLightYellowAndGetTheirColoursBack)
@@ -247,4 +266,48 @@ TEST(TooltipSwitch, OffSwallowsEveryTooltipRequest)
         EXPECT_EQ(label.tips - before, on ? 1 : 0);
     }
     TooltipSwitch::apply(true);
+}
+
+// Whatever the window-state file says, a window opens on screen, at most the size of the screen (of
+// the frame for a child), keeping a stored size that fits.
+TEST(WindowStateBinding, StoredPlacesAndSizesAreBroughtOnScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    struct Case {
+        const char *what;
+        QPoint pos;
+        QSize size;
+    } cases[] = {
+        { "far up and left, huge", { -99999, -99999 }, { 999999, 999999 } },
+        { "below the screen", { 100, 99999 }, { 400, 300 } },
+        { "on a monitor no longer attached", { screen.right() + 500, 40 }, { 400, 300 } },
+        { "fits", { screen.left() + 60, screen.top() + 70 }, { 400, 300 } },
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        QWidget w;
+        WindowPlacement p;
+        p.known = true;
+        p.pos = c.pos;
+        p.size = c.size;
+        WindowStateBinding::apply(&w, p, WindowStateBinding::Resizable);
+        EXPECT_TRUE(screen.contains(w.geometry()))
+            << w.geometry().x() << "," << w.geometry().y() << " " << w.width() << "x" << w.height();
+        if (screen.contains(QRect(c.pos, c.size).adjusted(-4, -30, 4, 4))) {
+            EXPECT_EQ(w.geometry(), QRect(c.pos, c.size)); // a place that fits is kept exactly
+        }
+    }
+
+    // A child keeps inside the frame's window area.
+    MemoryStore store;
+    Frame frame;
+    WindowPlacement far;
+    far.known = true;
+    far.pos = QPoint(5000, 5000);
+    far.size = QSize(3000, 3000);
+    store.sections[QStringLiteral("BrowseBrews")] = far;
+    auto *child = WindowHost::start(new QLabel(QStringLiteral("b")), QStringLiteral("BrowseBrews"));
+    settle();
+    EXPECT_TRUE(frame.area->viewport()->rect().contains(child->geometry()));
+    child->close();
 }

@@ -1,21 +1,21 @@
 #pragma once
-// The list of the brew browse: shows exactly the rows the list model holds for the screen and
-// turns the keys, the wheel and typing into requests to the browse (move, scroll, locate, edit),
-// since the rows beyond the screen are not in the model.
+// The rows of a browse list: shows exactly the rows the paged list model holds for the screen
+// and turns the keys, the wheel and typing into requests to the browse (move, scroll, locate,
+// edit), since the rows beyond the screen are not in the model.
 
-#include "screens/brews/browsebrewslogic.h"
+#include "screens/windowing/listwalklogic.h"
 
 #include <QElapsedTimer>
 #include <QTableView>
 
-class BrowseBrewsList : public QTableView
+class PagedListTable : public QTableView
 {
     Q_OBJECT
 public:
     // Typing within this time continues the locator text; after it a new text begins.
     static constexpr int kLocatorPauseMs = 1500;
 
-    explicit BrowseBrewsList(QWidget *parent = nullptr);
+    explicit PagedListTable(QWidget *parent = nullptr);
 
     // Rows that fit the list's height.
     int fittingRows() const;
@@ -23,7 +23,7 @@ public:
     void clearLocator() { m_locator.clear(); }
 
 signals:
-    void moveRequested(BrowseBrewsLogic::Move move);
+    void moveRequested(ListWalkLogic::Move move);
     void scrollRequested(int rows);
     void locatorChanged(const QString &text);
     void editRequested();

@@ -1,11 +1,11 @@
-#include "screens/brews/browsebrewslist.h"
+#include "screens/windowing/pagedlisttable.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
 
-BrowseBrewsList::BrowseBrewsList(QWidget *parent)
+PagedListTable::PagedListTable(QWidget *parent)
     : QTableView(parent)
 {
     setSelectionBehavior(SelectRows);
@@ -28,14 +28,14 @@ BrowseBrewsList::BrowseBrewsList(QWidget *parent)
     horizontalHeader()->setMinimumSectionSize(20);
 }
 
-int BrowseBrewsList::fittingRows() const
+int PagedListTable::fittingRows() const
 {
     return std::max(1, viewport()->height() / verticalHeader()->defaultSectionSize());
 }
 
-void BrowseBrewsList::keyPressEvent(QKeyEvent *event)
+void PagedListTable::keyPressEvent(QKeyEvent *event)
 {
-    using Move = BrowseBrewsLogic::Move;
+    using Move = ListWalkLogic::Move;
     const auto mods = event->modifiers() & ~Qt::KeypadModifier;
     const auto request = [&](Move move) {
         m_locator.clear();
@@ -105,7 +105,7 @@ void BrowseBrewsList::keyPressEvent(QKeyEvent *event)
     QTableView::keyPressEvent(event);
 }
 
-void BrowseBrewsList::wheelEvent(QWheelEvent *event)
+void PagedListTable::wheelEvent(QWheelEvent *event)
 {
     // Three rows a notch, as the list's rows beyond the screen are read on demand.
     m_wheelRemainder += event->angleDelta().y();
@@ -116,20 +116,20 @@ void BrowseBrewsList::wheelEvent(QWheelEvent *event)
     event->accept();
 }
 
-void BrowseBrewsList::resizeEvent(QResizeEvent *event)
+void PagedListTable::resizeEvent(QResizeEvent *event)
 {
     QTableView::resizeEvent(event);
     emit fittingRowsChanged(fittingRows());
 }
 
-void BrowseBrewsList::mouseDoubleClickEvent(QMouseEvent *event)
+void PagedListTable::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QTableView::mouseDoubleClickEvent(event);
     if (indexAt(event->position().toPoint()).isValid())
         emit editRequested();
 }
 
-void BrowseBrewsList::scrollTo(const QModelIndex &index, ScrollHint hint)
+void PagedListTable::scrollTo(const QModelIndex &index, ScrollHint hint)
 {
     // Every row the model holds is on screen; only the columns may need scrolling.
     QTableView::scrollTo(index, hint);

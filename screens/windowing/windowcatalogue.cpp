@@ -1,0 +1,38 @@
+#include "screens/windowing/windowcatalogue.h"
+
+#include "screens/brews/browsebrews.h"
+#include "screens/calculators/calculators.h"
+#include "screens/calculators/win_alccalculator.h"
+#include "screens/calculators/win_calculatecost.h"
+#include "screens/calculators/win_gravitycorrection.h"
+#include "screens/calculators/win_sugaralc.h"
+#include "screens/calculators/win_unitconversions.h"
+#include "screens/frame/win_about.h"
+
+WindowCatalogue &WindowCatalogue::instance()
+{
+    static WindowCatalogue catalogue = [] {
+        // Every window of the program that is opened by name, once each.
+        WindowCatalogue c;
+        c.add(BrowseBrews::kProcedure, [](QWidget *) { openBrowseBrews(); });
+        c.add(Win_About::kProcedure, [](QWidget *) { Win_About::start(); });
+        c.add(Win_AlcCalculator::kProcedure, &openAlcCalculator);
+        c.add(Win_CalculateCost::kProcedure, &openCalculateCost);
+        c.add(Win_GravityCorrectionUtility::kProcedure, &openGravityCorrection);
+        c.add(Win_SugarAlc::kProcedure, &openSugarAlc);
+        c.add(Win_UnitConversions::kProcedure, &openUnitConversions);
+        return c;
+    }();
+    return catalogue;
+}
+
+void WindowCatalogue::add(const QString &procedure, Opener opener) { m_openers.insert(procedure, std::move(opener)); }
+
+bool WindowCatalogue::open(const QString &procedure, QWidget *caller) const
+{
+    const Opener opener = m_openers.value(procedure);
+    if (!opener)
+        return false;
+    opener(caller);
+    return true;
+}
