@@ -7,9 +7,8 @@ QString UpdateKitsRecipesLogic::caption() const
 
 Message UpdateKitsRecipesLogic::recordAddedQuestion()
 {
-    return { QStringLiteral("Record Added"),
-        QStringLiteral("This record has been added to the file. Do you want to add another record?"),
-        MessageIcon::Question, QStringLiteral("&Yes|&No"), 1 };
+    return messages::question(QStringLiteral("Record Added"),
+        QStringLiteral("This record has been added to the file. Do you want to add another record?"));
 }
 
 void UpdateKitsRecipesLogic::afterSave()

@@ -1,5 +1,7 @@
 #include "screens/shopping/browseshoppinglistlogic.h"
 
+#include "platform/messages.h"
+
 BrowseShoppingListLogic::BrowseShoppingListLogic(ShoppingTable &table, Prompter &prompter,
     CatalogueBrowseView<ShoppingRecord> &view, Form form, std::function<void()> print)
     : CatalogueBrowseLogic(table, prompter, view, std::move(form))
@@ -19,7 +21,7 @@ void BrowseShoppingListLogic::listChanged()
         Expected<RecordPage<ShoppingRecord>> page
             = table().readPage(ShoppingKey::KeyRecordNumber, from, Direction::Forward, 500);
         if (!page) {
-            prompter().tell({ QStringLiteral("Browse Shopping List"), page.message(), MessageIcon::Error, {}, 1 });
+            prompter().tell(messages::error(QStringLiteral("Browse Shopping List"), page.message()));
             break;
         }
         for (const ShoppingRecord &item : page->rows)
@@ -42,17 +44,16 @@ void BrowseShoppingListLogic::print()
 
 Message BrowseShoppingListLogic::deleteAllQuestion()
 {
-    return { QStringLiteral("Confirm Delete All"),
+    return messages::question(QStringLiteral("Confirm Delete All"),
         QStringLiteral("This process will remove 'ALL' items then 'Close the Browse'| so a completely new shopping "
                        "list can be created.||                          Remove all items?"),
-        MessageIcon::Question, QStringLiteral("&Yes|&No"), 2 };
+        messages::kYesNo, 2);
 }
 
 Message BrowseShoppingListLogic::deleteAllFailed(const QString &why)
 {
-    return { QStringLiteral("Confirm Delete All"),
-        QStringLiteral("The shopping list could not be emptied; every item is kept.|Error: %1.").arg(why),
-        MessageIcon::Error, {}, 1 };
+    return messages::error(QStringLiteral("Confirm Delete All"),
+        QStringLiteral("The shopping list could not be emptied; every item is kept.|Error: %1.").arg(why));
 }
 
 void BrowseShoppingListLogic::deleteAll()

@@ -1,5 +1,7 @@
 #include "screens/shopping/updateshoppinglistlogic.h"
 
+#include "platform/messages.h"
+
 namespace
 {
 
@@ -8,10 +10,7 @@ const Decimal kMaxQty = Decimal::fromScaled(99999, 2);
 const Decimal kMinQty = Decimal::fromScaled(1, 2);
 const Decimal kMaxMoney = Decimal::fromScaled(9999999, 2);
 
-Message outOfRange(const QString &text)
-{
-    return { QStringLiteral("Out of Range..."), text, MessageIcon::Information, {}, 1 };
-}
+Message outOfRange(const QString &text) { return messages::info(QStringLiteral("Out of Range..."), text); }
 
 } // namespace
 
@@ -52,9 +51,8 @@ void UpdateShoppingListLogic::priceEvent()
 
 Message UpdateShoppingListLogic::descriptionRequired()
 {
-    return { QStringLiteral("Field can not be empty..."),
-        QStringLiteral("A 'Description' is required.||Insert a description or select 'Cancel' to abort."),
-        MessageIcon::Warning, {}, 1 };
+    return messages::warning(QStringLiteral("Field can not be empty..."),
+        QStringLiteral("A 'Description' is required.||Insert a description or select 'Cancel' to abort."));
 }
 
 Message UpdateShoppingListLogic::quantityOutOfRange()

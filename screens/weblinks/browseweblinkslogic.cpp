@@ -1,5 +1,7 @@
 #include "screens/weblinks/browseweblinkslogic.h"
 
+#include "platform/messages.h"
+
 #include <QRegularExpression>
 
 namespace
@@ -32,16 +34,16 @@ void BrowseWebLinksLogic::print()
 
 Message BrowseWebLinksLogic::noAddressMessage()
 {
-    return { QStringLiteral("No records..."),
-        QStringLiteral("No web address?||You must firstly select an address from the list."), MessageIcon::Question, {},
-        1 };
+    // A question icon, but only the one OK button.
+    return messages::question(QStringLiteral("No records..."),
+        QStringLiteral("No web address?||You must firstly select an address from the list."), QString());
 }
 
 Message BrowseWebLinksLogic::linkToQuestion(const WebLinkRecord &link)
 {
-    return { QStringLiteral("Link to..."),
+    return messages::question(QStringLiteral("Link to..."),
         withoutTrailingSpaces(link.NAMECOMMENT) + QLatin1Char('|') + withoutTrailingSpaces(link.WEBADDRESS),
-        MessageIcon::Question, QStringLiteral("C&onnect|&Cancel"), 1 };
+        QStringLiteral("C&onnect|&Cancel"));
 }
 
 Message BrowseWebLinksLogic::refusedAddressMessage(const QString &stored, const QString &why)
@@ -51,11 +53,10 @@ Message BrowseWebLinksLogic::refusedAddressMessage(const QString &stored, const 
     for (QChar &c : shown)
         if (isControl(c))
             c = QLatin1Char('?');
-    return { QStringLiteral("Web Address Not Opened"),
+    return messages::warning(QStringLiteral("Web Address Not Opened"),
         QStringLiteral("%1||%2|Only web and mail addresses are opened: those that start with http:, https: or "
                        "mailto:, or a host name such as www.example.org.")
-            .arg(shown, why),
-        MessageIcon::Warning, {}, 1 };
+            .arg(shown, why));
 }
 
 Expected<QUrl> BrowseWebLinksLogic::addressToOpen(const QString &stored)

@@ -4,6 +4,7 @@
 // the affected row highlighted. The edit form is handed in as a function; the list itself (its
 // paging, locator and highlight) belongs to the window, which reports the highlighted row here.
 
+#include "platform/messages.h"
 #include "platform/prompter.h"
 #include "records/recordtable.h"
 #include "screens/windowing/browseformlogic.h"
@@ -81,19 +82,12 @@ public:
         std::optional<R> fresh = highlightedAsStored();
         if (!fresh)
             return;
-        const int answer = m_prompter.ask(confirmDeleteQuestion());
+        const int answer = m_prompter.ask(messages::confirmDeleteQuestion());
         if (answer == 1)
             m_table.remove(*fresh, m_prompter);
         m_view.reread(*fresh);
         listChanged();
         m_view.moveFocus(BrowseControl::List);
-    }
-
-    static Message confirmDeleteQuestion()
-    {
-        return { QStringLiteral("Confirm Delete"),
-            QStringLiteral("Are you sure you want to delete the highlighted record?"), MessageIcon::Question,
-            QStringLiteral("&Yes|&No"), 2 };
     }
 
 protected:

@@ -4,6 +4,7 @@
 // row; "&Cancel" or the close box asks "Save Record" when a field was changed. A form adds its own
 // rules by overriding the hooks. It reaches the user only through a Prompter and the view below.
 
+#include "platform/messages.h"
 #include "platform/prompter.h"
 #include "records/recordtable.h"
 #include "screens/windowing/browseformlogic.h"
@@ -94,9 +95,7 @@ public:
         if (m_finished)
             return;
         if (fieldsChanged()) {
-            const int answer = m_prompter.ask(
-                { QStringLiteral("Save Record"), QStringLiteral("Do you want to save the changes to this record?"),
-                    MessageIcon::Question, QStringLiteral("&Yes|&No|&Cancel"), 3 });
+            const int answer = m_prompter.ask(messages::saveChangesQuestion());
             if (answer == 1) {
                 ok();
                 return;

@@ -8,6 +8,9 @@
 #include "screens/calculators/win_sugaralc.h"
 #include "screens/calculators/win_unitconversions.h"
 #include "screens/frame/win_about.h"
+#include "screens/kits/browsekitsrecipes.h"
+#include "screens/shopping/browseshoppinglist.h"
+#include "screens/weblinks/browseweblinks.h"
 
 WindowCatalogue &WindowCatalogue::instance()
 {
@@ -15,6 +18,9 @@ WindowCatalogue &WindowCatalogue::instance()
         // Every window of the program that is opened by name, once each.
         WindowCatalogue c;
         c.add(BrowseBrews::kProcedure, [](QWidget *) { openBrowseBrews(); });
+        c.add(BrowseKitsRecipes::kProcedure, &openBrowseKitsRecipes);
+        c.add(BrowseShoppingList::kProcedure, &openBrowseShoppingList);
+        c.add(BrowseWebLinks::kProcedure, &openBrowseWebLinks);
         c.add(Win_About::kProcedure, [](QWidget *) { Win_About::start(); });
         c.add(Win_AlcCalculator::kProcedure, &openAlcCalculator);
         c.add(Win_CalculateCost::kProcedure, &openCalculateCost);

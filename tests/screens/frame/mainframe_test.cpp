@@ -304,10 +304,11 @@ TEST_F(FrameFixture, ClosingTheFrameClosesEveryChildThenStoresItsOwnState)
 
 TEST_F(FrameFixture, CommandsOfWindowsNotYetInTheProgramStandDisabled)
 {
-    for (const char *text : { "Br&owse Kits/Recipes", "By &Batch number - Descending", "&Backup Data Files",
-             "Export all Brew Records to CSV File" })
+    for (const char *text :
+        { "By &Batch number - Descending", "&Backup Data Files", "Export all Brew Records to CSV File" })
         EXPECT_FALSE(frame->command(QString::fromUtf8(text))->isEnabled()) << text;
-    for (const char *text : { "&Browse Brews", "&Program Defaults   ", "&Calculator", "&Contents", "E&xit" })
+    for (const char *text : { "&Browse Brews", "Br&owse Kits/Recipes", "Browse &Web Links", "Browse &Shopping List",
+             "&Program Defaults   ", "&Calculator", "&Contents", "E&xit" })
         EXPECT_TRUE(frame->command(QString::fromUtf8(text))->isEnabled()) << text;
 }
 

@@ -151,7 +151,7 @@ TEST_F(KitsLogic, DeletingAKitAsksFirstAndLeavesTheBrewsThatNameIt)
     EXPECT_EQ(names(), (QStringList { "Stout", "Wheat" })) << "No keeps the kit";
     prompter.answer(1);
     browse.remove();
-    EXPECT_EQ(prompter.shown().back(), (BrowseKitsRecipesLogic::confirmDeleteQuestion()));
+    EXPECT_EQ(prompter.shown().back(), (messages::confirmDeleteQuestion()));
     EXPECT_EQ(names(), QStringList { "Wheat" });
     EXPECT_EQ(view.rereads.back(), std::optional<KitRecord>(stout)) << "the next kit takes its line";
     EXPECT_EQ(formsRun, 0);
