@@ -7,6 +7,7 @@
 #include "records/globals.h"
 #include "records/settings.h"
 #include "reports/brewprintouts.h"
+#include "reports/cataloguereports.h"
 #include "reports/pagerenderer.h"
 #include "reports/reportcatalogue.h"
 #include "reports/reportrun.h"
@@ -25,9 +26,12 @@ int runReportCommand(const CommandLine &line, QTextStream &out, QTextStream &err
         return 1;
     }
     // A report only reads: it never leaves a new empty store behind in a folder without one.
-    const QString store = RecordStore::filePath(BrewsTable::definition(), line.dataFolder);
+    const bool catalogue = cataloguereports::exists(line.reportName);
+    const QString store = catalogue ? cataloguereports::storeFile(line.reportName, line.dataFolder)
+                                    : RecordStore::filePath(BrewsTable::definition(), line.dataFolder);
     if (!QFileInfo::exists(store)) {
-        err << "maltwright: the data folder " << line.dataFolder << " holds no brew log ("
+        err << "maltwright: the data folder " << line.dataFolder << " holds no "
+            << (catalogue ? cataloguereports::recordsNoun(line.reportName) : QStringLiteral("brew log")) << " ("
             << QFileInfo(store).fileName() << " is missing)\n";
         return 1;
     }
@@ -55,6 +59,10 @@ int runReportCommand(const CommandLine &line, QTextStream &out, QTextStream &err
         return 1;
     }
     const std::unique_ptr<PageDocument> document = run.document();
+    if (line.reportName == QLatin1String("Rpt_ShoppingList") && document->recordCount() == 0) {
+        err << "maltwright: " << cataloguereports::noItemsText() << "\n";
+        return 1;
+    }
     if (Result written = pagerender::writePdf(*document, line.pdfPath); !written) {
         err << "maltwright: " << written.message() << "\n";
         return 1;
@@ -62,6 +70,8 @@ int runReportCommand(const CommandLine &line, QTextStream &out, QTextStream &err
     out << line.reportName << ": ";
     if (brewprintouts::isLabels(line.reportName))
         out << document->recordCount() << " labels on ";
+    else if (catalogue)
+        out << document->recordCount() << " " << cataloguereports::recordsNoun(line.reportName) << " on ";
     else if (!brewprintouts::exists(line.reportName))
         out << document->recordCount() << " brews on ";
     out << document->pageCount() << (document->pageCount() == 1 ? " page" : " pages") << " written to " << line.pdfPath

@@ -745,6 +745,22 @@ QStringList RecordStore::preparedStatements() const
 // ---------------------------------------------------------------------------------------
 // Whole-store operations
 
+Result RecordStore::removeAllRows()
+{
+    if (!m_db)
+        return Result::failure(QStringLiteral("the file is not open"));
+    if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return Result::failure(errorText());
+    const QByteArray sql = QStringLiteral("DELETE FROM %1").arg(quoted(m_def.store)).toUtf8();
+    if (sqlite3_exec(m_db, sql.constData(), nullptr, nullptr, nullptr) != SQLITE_OK
+        || sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        const QString why = errorText();
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        return Result::failure(why);
+    }
+    return Result::success();
+}
+
 Result RecordStore::backupTo(const QString &path) const
 {
     if (!m_db)

@@ -145,6 +145,11 @@ public:
     // that succeeds, or when the handle closes.
     void release(const Row &row);
 
+    // Deletes every row in one transaction: either all go or none does. Other handles may
+    // keep the store open (a report reading it sees the rows it already read, then none).
+    // Auto-numbering starts again at 1.
+    Result removeAllRows();
+
     // A consistent copy of the store through SQLite's online backup, written to `path`.
     Result backupTo(const QString &path) const;
     // Deletes the store file (and its journal files). Refused while a handle in this

@@ -23,3 +23,19 @@ KitsTable::KitsTable(const QString &dataFolder)
     : RecordTable(definition(), fields(), dataFolder)
 {
 }
+
+Expected<QStringList> KitsTable::names() const
+{
+    QStringList out;
+    Bound from = Bound::edge();
+    for (;;) {
+        Expected<RecordPage<KitRecord>> page = readPage(KitKey::BrewKey, from, Direction::Forward, 500);
+        if (!page)
+            return page.result();
+        for (const KitRecord &k : page->rows)
+            out << k.NAMEOFBREW;
+        if (page->atEnd || page->rows.empty())
+            return out;
+        from = Bound::after(cursorOf(KitKey::BrewKey, page->rows.back()));
+    }
+}

@@ -14,4 +14,8 @@ public:
     static const TableDef &definition();
     static const std::vector<FieldBinding<KitRecord>> &fields();
     explicit KitsTable(const QString &dataFolder);
+
+    // Every kit name in name order (blank names are not in the key): the choices the brew
+    // edit form offers for a brew's kit/recipe.
+    Expected<QStringList> names() const;
 };

@@ -290,6 +290,15 @@ public:
         return r;
     }
 
+    // Every row at once, in one transaction (the shopping list's "Delete All").
+    Result removeAll()
+    {
+        Result r = m_store.removeAllRows();
+        if (r)
+            m_revisions.clear();
+        return r;
+    }
+
 private:
     FieldValue primaryValue(const Row &row) const
     {

@@ -25,8 +25,3 @@ ShoppingTable::ShoppingTable(const QString &dataFolder)
     : RecordTable(definition(), fields(), dataFolder)
 {
 }
-
-Result ShoppingTable::removeStore(const QString &dataFolder)
-{
-    return RecordStore::removeStore(definition(), dataFolder);
-}

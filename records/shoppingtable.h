@@ -1,5 +1,6 @@
 #pragma once
-// The Shopping table (store SHOPPING, prefix SHO): the shopping list.
+// The Shopping table (store SHOPPING, prefix SHO): the shopping list. "Delete All" is
+// removeAll(): every item goes in one transaction and numbering starts again at 1.
 
 #include "records/catalogrecords.h"
 #include "records/recordtable.h"
@@ -13,8 +14,4 @@ public:
     static const TableDef &definition();
     static const std::vector<FieldBinding<ShoppingRecord>> &fields();
     explicit ShoppingTable(const QString &dataFolder);
-
-    // "Delete All": removes the whole store (this handle must be closed; no other handle
-    // may have it open). The next open creates it again, empty, and numbering restarts at 1.
-    static Result removeStore(const QString &dataFolder);
 };

@@ -115,10 +115,17 @@ Expected<ReportPage> PageDocument::page(int index) const
             m_nextFrom = chunk->cursors.back();
         }
     }
+    if (index == pageCount() - 1 && m_records > 0 && m_description.summary.heightMm > 0) {
+        Expected<QStringList> summary = m_source->summary();
+        if (!summary)
+            return summary.result();
+        return layOut(m_description, index + 1, records, &*summary);
+    }
     return layOut(m_description, index + 1, records);
 }
 
-ReportPage PageDocument::layOut(const ReportDescription &d, int number, const std::vector<QStringList> &records)
+ReportPage PageDocument::layOut(
+    const ReportDescription &d, int number, const std::vector<QStringList> &records, const QStringList *summary)
 {
     ReportPage page;
     page.number = number;
@@ -133,6 +140,11 @@ ReportPage PageDocument::layOut(const ReportDescription &d, int number, const st
         const int row = int(i) / columns;
         const QPointF origin(left + column * bandWidth, d.bodyMm.top() + row * d.detail.heightMm);
         placeBand(page.items, d.detail, origin, bandWidth, number, &records[i]);
+    }
+    if (summary) {
+        const std::size_t rowsUsed = (shown + std::size_t(columns) - 1) / std::size_t(columns);
+        const QPointF origin(left, d.bodyMm.top() + double(rowsUsed) * d.detail.heightMm);
+        placeBand(page.items, d.summary, origin, fullWidth, number, summary);
     }
     placeBand(page.items, d.footer, QPointF(left, d.footerTopMm), fullWidth, number, nullptr);
     return page;

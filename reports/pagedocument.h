@@ -50,8 +50,10 @@ public:
     // Page `index` (from 0), read from the source and laid out.
     Expected<ReportPage> page(int index) const;
 
-    // The items of one page holding `records` (at most one page's worth).
-    static ReportPage layOut(const ReportDescription &description, int number, const std::vector<QStringList> &records);
+    // The items of one page holding `records` (at most one page's worth), and below them the
+    // summary band with `summary` on the last page.
+    static ReportPage layOut(const ReportDescription &description, int number, const std::vector<QStringList> &records,
+        const QStringList *summary = nullptr);
 
 private:
     ReportDescription m_description;

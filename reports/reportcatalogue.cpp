@@ -1,7 +1,10 @@
 #include "reports/reportcatalogue.h"
 
+#include "platform/clock.h"
+#include "records/globals.h"
 #include "reports/brewlistreports.h"
 #include "reports/brewprintouts.h"
+#include "reports/cataloguereports.h"
 
 namespace reportcatalogue
 {
@@ -11,6 +14,7 @@ QStringList names()
     QStringList list;
     for (const BrewListMember &m : brewlist::members())
         list << m.procedure;
+    list << cataloguereports::names();
     return list + brewprintouts::names();
 }
 
@@ -26,6 +30,15 @@ Expected<PreparedReport> prepare(const QString &procedure, const ReportRequest &
 {
     if (brewprintouts::exists(procedure))
         return brewprintouts::prepare(procedure, request);
+    if (cataloguereports::exists(procedure)) {
+        if (request.rangeGiven)
+            return Expected<PreparedReport>::failure(
+                QStringLiteral("%1 prints the whole list; only Rpt_ByBatchNoSelRange takes a batch range.")
+                    .arg(procedure));
+        const date::Day today = glo().THISDAY ? glo().THISDAY : Clock::current().today();
+        return PreparedReport { procedure, cataloguereports::description(procedure, today),
+            cataloguereports::source(procedure, request.dataFolder) };
+    }
     const BrewListMember *member = brewlist::find(procedure);
     if (!member)
         return Expected<PreparedReport>::failure(QStringLiteral("There is no report named %1.").arg(procedure));

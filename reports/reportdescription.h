@@ -55,6 +55,10 @@ struct ReportDescription {
     Band header;
     Band detail;
     Band footer;
+    // Printed once below the last detail band (a totals line), on a page of its own when it
+    // does not fit under the last record; never when there is no record. Its values come from
+    // the source's summary().
+    Band summary;
 
     // Detail bands on one page: columns across times rows down.
     int columns() const;

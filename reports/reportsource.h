@@ -26,6 +26,8 @@ public:
     // Up to `limit` records after `after` (a null cursor: from the first record).
     // `withValues` false spares formatting the values when only the cursors are wanted.
     virtual Expected<Chunk> read(const Cursor &after, int limit, bool withValues) = 0;
+    // The values of the summary band, worked out over every record the source delivers.
+    virtual Expected<QStringList> summary() { return QStringList(); }
 };
 
 // Records the program has built in memory (one brew, a list of fields).

@@ -10,6 +10,9 @@
 #include "screens/exchange/makecsv.h"
 #include "screens/exchange/win_backupdata.h"
 #include "screens/frame/win_about.h"
+#include "screens/kits/browsekitsrecipes.h"
+#include "screens/shopping/browseshoppinglist.h"
+#include "screens/weblinks/browseweblinks.h"
 
 WindowCatalogue &WindowCatalogue::instance()
 {
@@ -17,6 +20,9 @@ WindowCatalogue &WindowCatalogue::instance()
         // Every window of the program that is opened by name, once each.
         WindowCatalogue c;
         c.add(BrowseBrews::kProcedure, [](QWidget *) { openBrowseBrews(); });
+        c.add(BrowseKitsRecipes::kProcedure, &openBrowseKitsRecipes);
+        c.add(BrowseShoppingList::kProcedure, &openBrowseShoppingList);
+        c.add(BrowseWebLinks::kProcedure, &openBrowseWebLinks);
         c.add(Win_About::kProcedure, [](QWidget *) { Win_About::start(); });
         c.add(Win_AlcCalculator::kProcedure, &openAlcCalculator);
         c.add(Win_CalculateCost::kProcedure, &openCalculateCost);

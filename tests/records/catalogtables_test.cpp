@@ -45,6 +45,7 @@ TEST_F(Catalogues, KitNamesAreUniqueWhateverTheirCase)
     add(kits, kit("")); // any number of blank names, none of them listed
     EXPECT_EQ(*kits.countAll(), 4);
     EXPECT_EQ(listed(kits, KitKey::BrewKey), (std::vector<std::int64_t> { 2, 1 }));
+    EXPECT_EQ(*kits.names(), (QStringList { "amber ale", "Best Bitter" })) << "the brew form's choices";
 
     KitRecord again;
     ASSERT_TRUE(kits.reserve(again, m_prompter).ok());
@@ -75,25 +76,33 @@ TEST_F(Catalogues, DeletingAKitLeavesTheBrewsThatNameIt)
     EXPECT_EQ(**brews.fetch(b.RECORDNUMBER), b);
 }
 
-TEST_F(Catalogues, DeleteAllEmptiesTheShoppingListAndNumberingStartsAgain)
+TEST_F(Catalogues, DeleteAllEmptiesTheShoppingListAtOnceAndNumberingStartsAgain)
 {
-    {
-        ShoppingTable shopping(m_dir.path());
-        ASSERT_TRUE(shopping.open());
-        for (const char *item : { "Hops", "Malt", "Yeast" })
-            add(shopping,
-                ShoppingRecord {
-                    0, QString::fromLatin1(item), QStringLiteral("1 kg"), Decimal(1), dec("2.50"), dec("2.50"), {} });
-        EXPECT_EQ(listed(shopping, ShoppingKey::KeyRecordNumber), (std::vector<std::int64_t> { 1, 2, 3 }));
-        EXPECT_FALSE(ShoppingTable::removeStore(m_dir.path()).ok()) << "refused while the list is open";
-    }
-    ASSERT_TRUE(ShoppingTable::removeStore(m_dir.path()).ok());
     ShoppingTable shopping(m_dir.path());
+    ShoppingTable report(m_dir.path()); // a shopping-list report reading on a handle of its own
     ASSERT_TRUE(shopping.open());
+    ASSERT_TRUE(report.open());
+    for (const char *item : { "Hops", "Malt", "Yeast", "Sugar", "Finings" })
+        add(shopping,
+            ShoppingRecord {
+                0, QString::fromLatin1(item), QStringLiteral("1 kg"), Decimal(1), dec("2.50"), dec("2.50") });
+    auto firstPage = report.readPage(ShoppingKey::KeyRecordNumber, Bound::edge(), Direction::Forward, 2);
+    ASSERT_TRUE(firstPage.ok());
+
+    ASSERT_TRUE(shopping.removeAll().ok()) << "the open report does not stand in the way";
     EXPECT_EQ(*shopping.countAll(), 0);
+    EXPECT_EQ(*report.countAll(), 0);
+    auto rest = report.readPage(ShoppingKey::KeyRecordNumber,
+        Bound::after(report.cursorOf(ShoppingKey::KeyRecordNumber, firstPage->rows.back())), Direction::Forward, 10);
+    ASSERT_TRUE(rest.ok());
+    EXPECT_TRUE(rest->rows.empty()) << "never half a list";
     const ShoppingRecord first
         = add(shopping, ShoppingRecord { 0, QStringLiteral("Sugar"), {}, Decimal(1), {}, {}, {} });
     EXPECT_EQ(first.RECORDNUMBER, 1);
+
+    shopping.close();
+    EXPECT_FALSE(shopping.removeAll().ok()) << "a closed handle removes nothing";
+    EXPECT_EQ(*report.countAll(), 1);
 }
 
 TEST_F(Catalogues, WebLinksListedByAddressUnlessBlank)
