@@ -83,8 +83,10 @@ CommandLine CommandLine::parse(int argc, const char *const *argv)
                 return line;
             haveTo = true;
         } else if (line.command == Command::Report && is(arg, "--record")) {
-            if (!number(i, arg, "--record", line.record, "a record number"))
+            int record = 0;
+            if (!number(i, arg, "--record", record, "a record number"))
                 return line;
+            line.record = record;
             if (line.record <= 0) {
                 line.error = QStringLiteral("--record needs a record number above 0");
                 return line;

@@ -82,7 +82,16 @@ PageDocument::PageDocument(ReportDescription description, std::shared_ptr<Report
 int PageDocument::pageCount() const
 {
     const std::int64_t perPage = m_description.bandsPerPage();
-    return int(std::max<std::int64_t>(1, (m_records + perPage - 1) / perPage));
+    const std::int64_t pages = std::max<std::int64_t>(1, (m_records + perPage - 1) / perPage);
+    // The summary goes on a page of its own when the last page has no room left for it.
+    if (m_description.summary.heightMm > 0 && m_records > 0) {
+        const std::int64_t onLast = m_records - (pages - 1) * perPage;
+        const int columns = m_description.columns();
+        const double used = double((onLast + columns - 1) / columns) * m_description.detail.heightMm;
+        if (used + m_description.summary.heightMm > m_description.bodyMm.height() + 0.001)
+            return int(pages + 1);
+    }
+    return int(pages);
 }
 
 Expected<ReportPage> PageDocument::page(int index) const
@@ -90,7 +99,8 @@ Expected<ReportPage> PageDocument::page(int index) const
     if (index < 0 || index >= pageCount())
         return Expected<ReportPage>::failure(QStringLiteral("There is no page %1.").arg(index + 1));
     std::vector<QStringList> records;
-    if (m_records > 0) {
+    // A page past the last record holds only the summary.
+    if (m_records > 0 && std::int64_t(index) * m_description.bandsPerPage() < m_records) {
         const std::size_t start = std::min(std::size_t(index / kPagesPerStart), m_starts.size() - 1);
         Cursor from = m_starts[start];
         int skip = (index - int(start) * kPagesPerStart) * m_description.bandsPerPage();

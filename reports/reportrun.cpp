@@ -33,17 +33,8 @@ Expected<bool> ReportRun::step()
         m_last = std::move(c);
         ++m_read;
     }
-    if (chunk->atEnd || chunk->cursors.empty()) {
+    if (chunk->atEnd || chunk->cursors.empty())
         m_done = true;
-        // The summary goes on a page of its own when the last page has no room left for it.
-        if (m_description.summary.heightMm > 0 && m_read > 0) {
-            const std::int64_t onLast = m_read - std::int64_t(m_pageStarts.size() - 1) * perPage;
-            const int columns = m_description.columns();
-            const double used = double((onLast + columns - 1) / columns) * m_description.detail.heightMm;
-            if (used + m_description.summary.heightMm > m_description.bodyMm.height() + 0.001)
-                m_pageStarts.push_back(m_last);
-        }
-    }
     return m_done;
 }
 
