@@ -22,7 +22,7 @@ void paint(QPainter &painter, const ReportPage &page)
     auto toDevice
         = [px, py](const QRectF &mm) { return QRectF(mm.x() * px, mm.y() * py, mm.width() * px, mm.height() * py); };
 
-    // Fonts are made once per page for each spec, not once per text.
+    // Fonts are made once per page for each font description, not once per text.
     std::vector<std::pair<FontSpec, QFont>> fonts;
     auto fontFor = [&fonts](const FontSpec &spec) -> const QFont & {
         for (const auto &f : fonts)
